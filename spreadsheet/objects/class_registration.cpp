@@ -1,0 +1,11 @@
+#include "spreadsheet/objects/class_registration.h"
+
+#include "spreadsheet/objects/application.h"
+
+namespace spreadsheet::objects {
+
+void registerApplicationClass(automation::Registry& registry) {
+    registry.registerClass(kApplicationClassName, [] { return std::make_shared<Application>(); });
+}
+
+}  // namespace spreadsheet::objects

@@ -1,0 +1,83 @@
+// Form1: the input window and the program's start-up window. It holds the
+// thirteen fields, the three push buttons and the frames around them at their
+// designed twip geometry, fills the fields from the settings store when it
+// loads, and ends the program when it is closed.
+#pragma once
+
+#include "input/settings_write_notice.h"
+#include "shell/window_pointer.h"
+
+#include <QMap>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace automation {
+class Registry;
+}
+namespace shell {
+class MessageService;
+class SettingsStore;
+}
+
+namespace input {
+
+class InputField;
+
+// What the window needs from the program around it.
+struct ShellServices {
+    shell::SettingsStore& settings;
+    shell::MessageService& messages;
+    automation::Registry& automation;
+    QString programFolder;               // holds x/o.cjs and HAND-M.CUR
+    std::function<void()> endProgram;    // ends the whole program at once
+};
+
+class Form1 final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(ShellServices services);
+    ~Form1() override;
+
+    // Start-up: skin, caption, icon, title, cursor image, the thirteen fields
+    // from the store, mCreated, and the spreadsheet check (which may throw
+    // shell::EndProgram before the window is ever shown).
+    void Form_Load();
+
+    // Shows the window with the focus on the first field in tab order.
+    void showAtStart();
+
+    InputField* field(const QString& name) const;
+    const std::vector<InputField*>& fields() const { return m_fields; }
+    QPushButton* button(const QString& name) const;
+    QGroupBox* frame(int number) const;
+    QLabel* label(int index) const;  // Label1(index)
+
+    shell::WindowPointer& pointer() { return *m_pointer; }
+    QString skinFilePath() const;
+    QString cursorFilePath() const;
+
+    bool mCreated = false;
+
+protected:
+    // Form_Unload: closing the input window ends the program at once.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void setTabOrder();
+
+    ShellServices m_services;
+    SettingsWriteNotice m_writeNotice;
+    shell::WindowPointer* m_pointer = nullptr;
+    std::vector<InputField*> m_fields;  // in tab-index order
+    QMap<QString, QPushButton*> m_buttons;
+    QMap<int, QGroupBox*> m_frames;
+    QMap<int, QLabel*> m_labels;
+};
+
+}  // namespace input

@@ -1,0 +1,53 @@
+// Quorvane: start-up. The input window loads (skin, title, fields from the
+// settings store, the spreadsheet check) and is shown; closing it ends the program.
+#include "automation/registry.h"
+#include "input/form1.h"
+#include "shell/end_program.h"
+#include "shell/message_service.h"
+#include "shell/settings_store.h"
+#include "spreadsheet/objects/class_registration.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without any display Qt would abort with a terse platform-plugin error.
+bool displayAvailable() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+                     "Quorvane is a desktop program and needs a graphical display, but none was found "
+                     "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                     "Start it from a desktop session, or under a virtual display: xvfb-run %s\n",
+                     argc > 0 ? argv[0] : "quorvane");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);  // only the windows' own rules end the program
+
+    automation::Registry& registry = automation::Registry::global();
+    spreadsheet::objects::registerApplicationClass(registry);
+
+    shell::DialogMessageService messages;
+    shell::IniSettingsStore settings;
+    input::Form1 form1({settings, messages, registry, QCoreApplication::applicationDirPath(),
+                        [] { QCoreApplication::exit(0); }});
+    try {
+        form1.Form_Load();
+    } catch (const shell::EndProgram& end) {
+        return end.exitCode;
+    }
+    form1.showAtStart();
+    return QApplication::exec();
+}
