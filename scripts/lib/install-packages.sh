@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
 if [[ "${1:-run}" == "test" ]]; then
-  packages+=(googletest libgtest-dev libgmock-dev)
+  packages+=(googletest libgtest-dev libgmock-dev python3-olefile)
 fi
 
 missing=()

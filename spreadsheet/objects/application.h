@@ -1,14 +1,17 @@
 // Application: the root object of the embedded spreadsheet, what a client gets
-// from creating "Excel.Application". It answers the application-level members
-// a client reads before it opens any workbook.
+// from creating "Excel.Application": the application flags, the open
+// workbooks, and shortcuts to the active sheet (Range, Cells, Rows, Columns,
+// Selection, ActiveCell).
 #pragma once
 
 #include "automation/member_table.h"
+#include "spreadsheet/objects/application_state.h"
 
 namespace spreadsheet::objects {
 
 class Application final : public automation::TableObject<Application> {
 public:
+    Application();
     static const automation::MemberTable<Application>& members();
 
     // The product name a client compares with to recognise the application.
@@ -16,14 +19,11 @@ public:
     // Version text, major number first; 12 and above save the 97-2003 format.
     static constexpr const char* kVersion = "16.0";
 
-    bool visible() const { return m_visible; }
-    void setVisible(bool visible) { m_visible = visible; }
-    bool hasQuit() const { return m_quit; }
-    void quit() { m_quit = true; }
+    const ApplicationStateRef& state() const { return m_state; }
+    bool hasQuit() const { return m_state->quit; }
 
 private:
-    bool m_visible = false;
-    bool m_quit = false;
+    ApplicationStateRef m_state;
 };
 
 }  // namespace spreadsheet::objects

@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <stdexcept>
 
 namespace input {
 namespace {
@@ -44,10 +45,10 @@ void paintWhite(QWidget& widget) {
 // Captions stand as designed. One whose text runs wider in this font than its
 // designed width grows into the free space before its field, or, when that is
 // too little (the right column), to the left, so that nothing is clipped.
-QRect captionGeometry(const InputFieldSpec& spec, int neededWidth) {
-    QRect rect = shell::twipRect(spec.label.left, spec.label.top, spec.label.width, kLabelHeight);
+QRect captionGeometry(const InputFieldInfo& info, int neededWidth) {
+    QRect rect = shell::twipRect(info.label.left, info.label.top, info.label.width, kLabelHeight);
     if (neededWidth <= rect.width()) return rect;
-    const int room = shell::twipsToPixels(spec.left) - rect.left() - kCaptionGap;
+    const int room = shell::twipsToPixels(info.left) - rect.left() - kCaptionGap;
     if (neededWidth <= room) rect.setWidth(neededWidth);
     else rect.setLeft(rect.right() + 1 - neededWidth);
     return rect;
@@ -71,32 +72,32 @@ Form1::Form1(ShellServices services)
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    for (const ButtonSpec& spec : inputButtons()) {
-        auto* button = new QPushButton(QLatin1String(spec.caption), this);
-        button->setObjectName(QLatin1String(spec.name));
+    for (const ButtonInfo& info : inputButtons()) {
+        auto* button = new QPushButton(QLatin1String(info.caption), this);
+        button->setObjectName(QLatin1String(info.name));
         button->setFont(arialBold(kButtonFontPoints));
-        button->setGeometry(shell::twipRect(spec.left, spec.top, spec.width, spec.height));
+        button->setGeometry(shell::twipRect(info.left, info.top, info.width, info.height));
         m_pointer->watchButton(*button);
-        m_buttons.insert(QLatin1String(spec.name), button);
+        m_buttons.insert(QLatin1String(info.name), button);
     }
-    for (const FrameSpec& spec : inputFrames()) {
-        auto* frame = new QGroupBox(QLatin1String(spec.caption), this);
-        frame->setObjectName(QStringLiteral("Frame%1").arg(spec.number));
-        frame->setGeometry(shell::twipRect(spec.left, spec.top, spec.width, spec.height));
+    for (const FrameInfo& info : inputFrames()) {
+        auto* frame = new QGroupBox(QLatin1String(info.caption), this);
+        frame->setObjectName(QStringLiteral("Frame%1").arg(info.number));
+        frame->setGeometry(shell::twipRect(info.left, info.top, info.width, info.height));
         paintWhite(*frame);
         m_pointer->watchBackground(*frame);
-        m_frames.insert(spec.number, frame);
+        m_frames.insert(info.number, frame);
     }
-    for (const InputFieldSpec& spec : inputFields()) {
-        QGroupBox* frame = m_frames.value(spec.frame);
-        auto* field = new InputField(spec, m_services.settings, m_writeNotice, frame);
-        field->setGeometry(shell::twipRect(spec.left, spec.top, spec.width, kFieldHeight));
+    for (const InputFieldInfo& info : inputFields()) {
+        QGroupBox* frame = m_frames.value(info.frame);
+        auto* field = new InputField(info, m_services.settings, m_writeNotice, frame);
+        field->setGeometry(shell::twipRect(info.left, info.top, info.width, kFieldHeight));
         m_fields.push_back(field);
-        if (spec.label.index == 0) continue;
-        auto* label = new QLabel(QLatin1String(spec.label.caption), frame);
-        label->setObjectName(QStringLiteral("Label1_%1").arg(spec.label.index));
-        label->setGeometry(captionGeometry(spec, label->sizeHint().width()));
-        m_labels.insert(spec.label.index, label);
+        if (info.label.index == 0) continue;
+        auto* label = new QLabel(QLatin1String(info.label.caption), frame);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(info.label.index));
+        label->setGeometry(captionGeometry(info, label->sizeHint().width()));
+        m_labels.insert(info.label.index, label);
     }
 }
 
@@ -123,10 +124,10 @@ void Form1::Form_Load() {
 
     const QChar decimalPoint = QLocale().decimalPoint().at(0);
     int line = 128;
-    for (const InputFieldSpec* spec : fillOrder()) {
+    for (const InputFieldInfo* info : fillOrder()) {
         trap.run(line, [&] {
-            const QString text = m_services.settings.read(QLatin1String(spec->key), defaultText(*spec, decimalPoint));
-            field(QLatin1String(spec->name))->setText(text);
+            const QString text = m_services.settings.read(QLatin1String(info->key), defaultText(*info, decimalPoint));
+            field(QLatin1String(info->name))->setText(text);
         });
         line += 2;
     }
@@ -151,6 +152,12 @@ InputField* Form1::field(const QString& name) const {
     for (InputField* f : m_fields)
         if (f->objectName() == name) return f;
     return nullptr;
+}
+
+QString Form1::fieldText(const QString& fieldName) const {
+    const InputField* f = field(fieldName);
+    if (!f) throw std::invalid_argument("There is no input field named " + fieldName.toStdString() + ".");
+    return f->text();
 }
 
 QPushButton* Form1::button(const QString& name) const { return m_buttons.value(name); }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "input/settings_write_notice.h"
+#include "report/input_fields_source.h"
 #include "shell/window_pointer.h"
 
 #include <QMap>
@@ -37,7 +38,7 @@ struct ShellServices {
     std::function<void()> endProgram;    // ends the whole program at once
 };
 
-class Form1 final : public QWidget {
+class Form1 final : public QWidget, public report::InputFieldsSource {
     Q_OBJECT
 public:
     explicit Form1(ShellServices services);
@@ -52,6 +53,8 @@ public:
     void showAtStart();
 
     InputField* field(const QString& name) const;
+    // The workbook generation reads each field's current text through this.
+    QString fieldText(const QString& fieldName) const override;
     const std::vector<InputField*>& fields() const { return m_fields; }
     QPushButton* button(const QString& name) const;
     QGroupBox* frame(int number) const;

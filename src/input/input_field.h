@@ -19,10 +19,10 @@ class SettingsWriteNotice;
 class InputField final : public QLineEdit {
     Q_OBJECT
 public:
-    InputField(const InputFieldSpec& spec, shell::SettingsStore& store, SettingsWriteNotice& notice,
+    InputField(const InputFieldInfo& info, shell::SettingsStore& store, SettingsWriteNotice& notice,
                QWidget* parent);
 
-    const InputFieldSpec& spec() const { return m_spec; }
+    const InputFieldInfo& info() const { return m_info; }
 
     // The change handler (txtRent_Change and its twelve siblings).
     void Change();
@@ -33,7 +33,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    const InputFieldSpec& m_spec;
+    const InputFieldInfo& m_info;
     shell::SettingsStore& m_store;
     SettingsWriteNotice& m_notice;
 };

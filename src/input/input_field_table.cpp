@@ -7,8 +7,8 @@ namespace input {
 
 // Left column: captions at 180, fields at 2280 (width 1185). Right column:
 // fields at 6345 (width 1305), captions ending 60 twips before them.
-const std::array<InputFieldSpec, 13>& inputFields() {
-    static const std::array<InputFieldSpec, 13> fields = {{
+const std::array<InputFieldInfo, 13>& inputFields() {
+    static const std::array<InputFieldInfo, 13> fields = {{
         {"txtSalesPrice", "Sales Price", 12.5, true, 1, 2280, 300, 1185, 0, {1, "Sales price per unit:", 180, 350, 1695}},
         {"txtSalesVolume", "Sales Volume", 1000, true, 1, 6345, 300, 1305, 1,
          {2, "Sales volume per period (units):", 3600, 350, 2685}},
@@ -32,23 +32,23 @@ const std::array<InputFieldSpec, 13>& inputFields() {
     return fields;
 }
 
-std::vector<const InputFieldSpec*> fillOrder() {
-    std::vector<const InputFieldSpec*> order;
-    for (const InputFieldSpec& field : inputFields()) order.push_back(&field);
+std::vector<const InputFieldInfo*> fillOrder() {
+    std::vector<const InputFieldInfo*> order;
+    for (const InputFieldInfo& field : inputFields()) order.push_back(&field);
     std::sort(order.begin(), order.end(),
-              [](const InputFieldSpec* a, const InputFieldSpec* b) { return std::strcmp(a->name, b->name) < 0; });
+              [](const InputFieldInfo* a, const InputFieldInfo* b) { return std::strcmp(a->name, b->name) < 0; });
     return order;
 }
 
-QString defaultText(const InputFieldSpec& field, QChar decimalPoint) {
+QString defaultText(const InputFieldInfo& field, QChar decimalPoint) {
     if (!field.defaultValue) return QString();
     QString text = QString::number(*field.defaultValue, 'g', 15);
     text.replace(QLatin1Char('.'), decimalPoint);
     return text;
 }
 
-const std::array<FrameSpec, 4>& inputFrames() {
-    static const std::array<FrameSpec, 4> frames = {{
+const std::array<FrameInfo, 4>& inputFrames() {
+    static const std::array<FrameInfo, 4> frames = {{
         {1, "Sales", 120, 1965, 7800, 825},
         {2, "Variable Costs", 120, 2865, 7800, 1670},
         {3, "Fixed Costs Per Period", 120, 4620, 7800, 1670},
@@ -57,8 +57,8 @@ const std::array<FrameSpec, 4>& inputFrames() {
     return frames;
 }
 
-const std::array<ButtonSpec, 3>& inputButtons() {
-    static const std::array<ButtonSpec, 3> buttons = {{
+const std::array<ButtonInfo, 3>& inputButtons() {
+    static const std::array<ButtonInfo, 3> buttons = {{
         {"PushButton22", "Start Creating Template", 120, 120, 7800, 405, 27},
         {"PushButton1", "Clear/Reset Data", 120, 630, 3840, 405, 30},
         {"PushButton2", "Load Sample/Example Data", 4080, 630, 3840, 405, 31},

@@ -9,13 +9,13 @@
 
 namespace input {
 
-struct LabelSpec {
+struct LabelInfo {
     int index = 0;  // element of the label array Label1; 0 when the field has no caption
     const char* caption = "";
     int left = 0, top = 0, width = 0;
 };
 
-struct InputFieldSpec {
+struct InputFieldInfo {
     const char* name;                   // "txtSalesPrice"
     const char* key;                    // settings key, "Sales Price"
     std::optional<double> defaultValue; // none: the empty text
@@ -23,35 +23,35 @@ struct InputFieldSpec {
     int frame;                          // 1..4: Frame1 .. Frame4
     int left, top, width;
     int tabIndex;
-    LabelSpec label;
+    LabelInfo label;
 };
 
 inline constexpr int kFieldHeight = 345;
 inline constexpr int kLabelHeight = 225;
 
 // In tab-index order: the twelve number fields (0..11), then txtName.
-const std::array<InputFieldSpec, 13>& inputFields();
+const std::array<InputFieldInfo, 13>& inputFields();
 
 // The order in which start-up fills the fields: alphabetical by field name.
-std::vector<const InputFieldSpec*> fillOrder();
+std::vector<const InputFieldInfo*> fillOrder();
 
 // The default as text, by the ordinary number-to-text conversion: whole
 // numbers without decimals, fractions with the user's decimal separator.
-QString defaultText(const InputFieldSpec& field, QChar decimalPoint);
+QString defaultText(const InputFieldInfo& field, QChar decimalPoint);
 
-struct FrameSpec {
+struct FrameInfo {
     int number;  // Frame1 .. Frame4
     const char* caption;
     int left, top, width, height;
 };
-const std::array<FrameSpec, 4>& inputFrames();
+const std::array<FrameInfo, 4>& inputFrames();
 
-struct ButtonSpec {
+struct ButtonInfo {
     const char* name;
     const char* caption;
     int left, top, width, height;
     int tabIndex;
 };
-const std::array<ButtonSpec, 3>& inputButtons();
+const std::array<ButtonInfo, 3>& inputButtons();
 
 }  // namespace input

@@ -132,8 +132,8 @@ TEST(Form1Startup, captions_are_never_clipped_and_never_cover_their_field) {
     Form1Harness h;
     h.form->Form_Load();
     for (input::InputField* field : h.form->fields()) {
-        if (field->spec().label.index == 0) continue;
-        QLabel* label = h.form->label(field->spec().label.index);
+        if (field->info().label.index == 0) continue;
+        QLabel* label = h.form->label(field->info().label.index);
         EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
         EXPECT_LT(label->geometry().right(), field->geometry().left()) << label->text().toStdString();
         EXPECT_GE(label->geometry().left(), 0) << label->text().toStdString();

@@ -1,0 +1,171 @@
+#include "spreadsheet/model/sheet.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace spreadsheet::model {
+
+Sheet::Sheet(std::string name, SheetKind kind, Revision& revision)
+    : m_name(std::move(name)), m_kind(kind), m_revision(revision) {}
+
+void Sheet::setName(std::string name) {
+    m_name = std::move(name);
+    touch();
+}
+
+// ---------------------------------------------------------------- cells
+
+const Cell* Sheet::findCell(CellAddress address) const {
+    const auto it = m_cells.find(address);
+    return it == m_cells.end() ? nullptr : &it->second;
+}
+
+void Sheet::forEachCell(const CellRange& range, const std::function<void(CellAddress, const Cell&)>& visit) const {
+    // The map is ordered row by row, so one pass from the first row suffices.
+    for (auto it = m_cells.lower_bound(CellAddress{range.first.row, 1});
+         it != m_cells.end() && it->first.row <= range.last.row; ++it)
+        if (range.contains(it->first)) visit(it->first, it->second);
+}
+
+// A new cell starts with the style it already shows (row, column or sheet style).
+Cell& Sheet::cellForWriting(CellAddress address) {
+    const auto it = m_cells.find(address);
+    if (it != m_cells.end()) return it->second;
+    Cell cell;
+    cell.style = effectiveStyle(address);
+    return m_cells.emplace(address, std::move(cell)).first->second;
+}
+
+void Sheet::setConstant(CellAddress address, Value value) {
+    Cell& cell = cellForWriting(address);
+    cell.formula.reset();
+    cell.constant = std::move(value);
+    touch();
+}
+
+void Sheet::setFormula(CellAddress address, std::shared_ptr<const formula::Formula> formula) {
+    Cell& cell = cellForWriting(address);
+    cell.constant = Value();
+    cell.formula = std::move(formula);
+    touch();
+}
+
+void Sheet::clear(const CellRange& range) {
+    if (range == CellRange::wholeSheet()) {
+        m_cells.clear();
+        m_rowStyles.clear();
+        m_columnStyles.clear();
+        m_sheetStyle = CellStyle();
+        m_merges.clear();
+        touch();
+        return;
+    }
+    for (auto it = m_cells.begin(); it != m_cells.end();)
+        it = range.contains(it->first) ? m_cells.erase(it) : std::next(it);
+    if (range.spansAllRows())
+        for (int c = range.first.column; c <= range.last.column; ++c) m_columnStyles.erase(c);
+    if (range.spansAllColumns())
+        for (int r = range.first.row; r <= range.last.row; ++r) m_rowStyles.erase(r);
+    std::erase_if(m_merges, [&](const CellRange& m) { return range.intersects(m); });
+    touch();
+}
+
+// ---------------------------------------------------------------- styles
+
+CellStyle Sheet::effectiveStyle(CellAddress address) const {
+    if (const Cell* cell = findCell(address)) return cell->style;
+    if (const auto row = m_rowStyles.find(address.row); row != m_rowStyles.end()) return row->second;
+    if (const auto column = m_columnStyles.find(address.column); column != m_columnStyles.end())
+        return column->second;
+    return m_sheetStyle;
+}
+
+void Sheet::applyStyle(const CellRange& range, const std::function<void(CellStyle&)>& change) {
+    const bool allRows = range.spansAllRows();
+    const bool allColumns = range.spansAllColumns();
+    if (allRows && allColumns) {
+        change(m_sheetStyle);
+        for (auto& [column, style] : m_columnStyles) change(style);
+        for (auto& [row, style] : m_rowStyles) change(style);
+    } else if (allRows) {
+        // Where a row style meets these columns the row style shows: those cells get their own first.
+        for (const auto& [row, style] : m_rowStyles)
+            for (int c = range.first.column; c <= range.last.column; ++c) cellForWriting({row, c});
+        for (int c = range.first.column; c <= range.last.column; ++c)
+            change(m_columnStyles.try_emplace(c, m_sheetStyle).first->second);
+    } else if (allColumns) {
+        for (const auto& [column, style] : m_columnStyles)
+            for (int r = range.first.row; r <= range.last.row; ++r) cellForWriting({r, column});
+        for (int r = range.first.row; r <= range.last.row; ++r)
+            change(m_rowStyles.try_emplace(r, m_sheetStyle).first->second);
+    } else {
+        for (int r = range.first.row; r <= range.last.row; ++r)
+            for (int c = range.first.column; c <= range.last.column; ++c) cellForWriting({r, c});
+    }
+    forEachStoredCell(range, change);
+    touch();
+}
+
+void Sheet::forEachStoredCell(const CellRange& range, const std::function<void(CellStyle&)>& change) {
+    for (auto it = m_cells.lower_bound(CellAddress{range.first.row, 1});
+         it != m_cells.end() && it->first.row <= range.last.row; ++it)
+        if (range.contains(it->first)) change(it->second.style);
+}
+
+// ---------------------------------------------------------------- layout
+
+double Sheet::columnWidth(int column) const {
+    const auto it = m_columnWidths.find(column);
+    return it == m_columnWidths.end() ? kDefaultColumnWidth : it->second;
+}
+
+void Sheet::setColumnWidth(int column, double width) {
+    m_columnWidths[column] = width;
+    touch();
+}
+
+double Sheet::rowHeight(int row) const {
+    const auto it = m_rowHeights.find(row);
+    return it == m_rowHeights.end() ? kDefaultRowHeight : it->second;
+}
+
+void Sheet::setRowHeight(int row, double height) {
+    m_rowHeights[row] = height;
+    touch();
+}
+
+// ---------------------------------------------------------------- merges and selection
+
+void Sheet::merge(const CellRange& range) {
+    if (range.isSingleCell()) return;  // one cell stays one cell
+    std::erase_if(m_merges, [&](const CellRange& m) { return range.intersects(m); });
+    m_merges.push_back(range);
+    // Only the top-left cell keeps its content.
+    for (auto& [address, cell] : m_cells)
+        if (range.contains(address) && address != range.first) {
+            cell.constant = Value();
+            cell.formula.reset();
+        }
+    touch();
+}
+
+void Sheet::select(RangeList ranges, CellAddress activeCell) {
+    if (ranges.empty()) throw std::invalid_argument("a selection needs at least one range");
+    m_selection = std::move(ranges);
+    m_activeCell = activeCell;
+    touch();
+}
+
+std::optional<CellRange> Sheet::usedRange() const {
+    if (m_cells.empty()) return std::nullopt;
+    CellRange used(m_cells.begin()->first);
+    for (const auto& [address, cell] : m_cells) {
+        used.first.row = std::min(used.first.row, address.row);
+        used.first.column = std::min(used.first.column, address.column);
+        used.last.row = std::max(used.last.row, address.row);
+        used.last.column = std::max(used.last.column, address.column);
+    }
+    return used;
+}
+
+}  // namespace spreadsheet::model

@@ -1,0 +1,54 @@
+// The look of a cell: font, fill, borders, number format and alignment. Styles
+// are plain values; equal styles compare equal, so a writer can share them.
+#pragma once
+
+#include "spreadsheet/model/palette.h"
+
+#include <array>
+#include <string>
+
+namespace spreadsheet::model {
+
+inline constexpr const char* kGeneralFormat = "General";
+inline constexpr int kLineStyleNone = -4142;
+inline constexpr int kLineStyleContinuous = 1;
+inline constexpr int kBorderWeightThin = 2;
+
+struct Font {
+    std::string name = "Arial";
+    double size = 10;  // points
+    bool bold = false;
+    bool italic = false;
+    int colorIndex = kColorAutomatic;
+    bool operator==(const Font&) const = default;
+};
+
+struct BorderLine {
+    int lineStyle = kLineStyleNone;
+    int weight = kBorderWeightThin;
+    int colorIndex = kColorAutomatic;
+    bool isVisible() const { return lineStyle != kLineStyleNone; }
+    bool operator==(const BorderLine&) const = default;
+};
+
+enum class Edge { Left, Top, Bottom, Right };
+
+struct Borders {
+    std::array<BorderLine, 4> lines;  // indexed by Edge
+    BorderLine& operator[](Edge e) { return lines[static_cast<int>(e)]; }
+    const BorderLine& operator[](Edge e) const { return lines[static_cast<int>(e)]; }
+    bool operator==(const Borders&) const = default;
+};
+
+enum class HorizontalAlignment { General, Left, Center, Right };
+
+struct CellStyle {
+    Font font;
+    int fillColorIndex = kColorNone;  // a solid fill of this palette colour, or none
+    Borders borders;
+    std::string numberFormat = kGeneralFormat;
+    HorizontalAlignment horizontal = HorizontalAlignment::General;
+    bool operator==(const CellStyle&) const = default;
+};
+
+}  // namespace spreadsheet::model

@@ -1,0 +1,103 @@
+#include "spreadsheet/objects/worksheet_object.h"
+
+#include "automation/automation_error.h"
+#include "spreadsheet/objects/range_object.h"
+#include "spreadsheet/objects/sheet_names.h"
+
+namespace spreadsheet::objects {
+
+using automation::Args;
+using automation::AutomationError;
+using automation::NamedArgs;
+using automation::ObjectRef;
+using automation::Variant;
+
+namespace {
+
+void rename(const SheetHandle& handle, const Variant& value) {
+    const std::string name = value.toString();
+    if (const auto problem = sheetNameProblem(handle.doc->workbook, handle.index(), name))
+        throw AutomationError("Unable to set the Name property of the Worksheet class: " + *problem);
+    handle.get().setName(name);
+}
+
+void deleteSheet(const SheetHandle& handle) {
+    model::Workbook& workbook = handle.doc->workbook;
+    const int index = handle.index();
+    int worksheets = 0;
+    for (int i = 0; i < workbook.sheetCount(); ++i)
+        worksheets += workbook.sheet(i).kind() == model::SheetKind::Worksheet ? 1 : 0;
+    if (workbook.sheetCount() == 1 || (handle.get().kind() == model::SheetKind::Worksheet && worksheets == 1))
+        throw AutomationError("Delete method of Worksheet class failed: a workbook must keep at least one worksheet.");
+    workbook.removeSheet(index);
+}
+
+// The used range, or A1 on a sheet with no cells, as the spreadsheet answers.
+ObjectRef usedRange(const SheetHandle& handle) {
+    const std::optional<model::CellRange> used = handle.get().usedRange();
+    return makeRange(handle, {used ? *used : model::CellRange({1, 1})});
+}
+
+}  // namespace
+
+const automation::MemberTable<WorksheetObject>& WorksheetObject::members() {
+    using T = automation::MemberTable<WorksheetObject>;
+    static const T table("Worksheet", {
+        T::property("Name", [](WorksheetObject& w, const Args&) { return Variant(w.sheetHandle().get().name()); },
+                    [](WorksheetObject& w, const Variant& v, const Args&) { rename(w.sheetHandle(), v); }),
+        T::property("Index", [](WorksheetObject& w, const Args&) { return Variant(int32_t(w.sheetHandle().index() + 1)); }),
+        T::method("Delete", [](WorksheetObject& w, const Args&, const NamedArgs&) {
+            deleteSheet(w.sheetHandle());
+            return Variant(true);
+        }),
+        T::method("Select", [](WorksheetObject& w, const Args&, const NamedArgs&) {
+            w.sheetHandle().doc->workbook.setActiveSheet(w.sheetHandle().index());
+            return Variant();
+        }, 0, 1, {"Replace"}),
+        T::method("Activate", [](WorksheetObject& w, const Args&, const NamedArgs&) {
+            w.sheetHandle().doc->workbook.setActiveSheet(w.sheetHandle().index());
+            return Variant();
+        }),
+        T::property("Range", [](WorksheetObject& w, const Args& a) { return Variant(rangeOf(w.sheetHandle(), a)); },
+                    {}, 1, 2),
+        T::property("Cells", [](WorksheetObject& w, const Args& a) {
+            return Variant(cellsOf(w.sheetHandle(), model::CellRange::wholeSheet(), a));
+        }, {}, 0, 2),
+        T::property("Rows", [](WorksheetObject& w, const Args& a) {
+            return Variant(rowsOrColumnsOf(w.sheetHandle(), model::CellRange::wholeSheet(), a, RangeMode::Rows));
+        }, {}, 0, 1),
+        T::property("Columns", [](WorksheetObject& w, const Args& a) {
+            return Variant(rowsOrColumnsOf(w.sheetHandle(), model::CellRange::wholeSheet(), a, RangeMode::Columns));
+        }, {}, 0, 1),
+        T::property("UsedRange", [](WorksheetObject& w, const Args&) { return Variant(usedRange(w.sheetHandle())); }),
+    });
+    return table;
+}
+
+ObjectRef makeWorksheet(const SheetHandle& sheet) { return std::make_shared<WorksheetObject>(sheet); }
+
+int SheetsObject::count() const { return m_doc->workbook.sheetCount(); }
+
+ObjectRef SheetsObject::item(const Variant& key) const {
+    model::Workbook& workbook = m_doc->workbook;
+    if (key.type() == automation::VarType::String) {
+        const std::optional<int> index = workbook.findSheet(key.toString());
+        if (!index) throw AutomationError("Subscript out of range: there is no sheet named \"" + key.toString() + "\".", 9);
+        return makeWorksheet({m_app, m_doc, &workbook.sheet(*index)});
+    }
+    const int number = key.toI4();
+    if (number < 1 || number > workbook.sheetCount())
+        throw AutomationError("Subscript out of range: there is no sheet number " + std::to_string(number) + ".", 9);
+    return makeWorksheet({m_app, m_doc, &workbook.sheet(number - 1)});
+}
+
+const automation::MemberTable<SheetsObject>& SheetsObject::members() {
+    using T = automation::MemberTable<SheetsObject>;
+    static const T table("Sheets", {
+        T::property("Count", [](SheetsObject& s, const Args&) { return Variant(int32_t(s.count())); }),
+        T::property("Item", [](SheetsObject& s, const Args& a) { return Variant(s.item(a[0])); }, {}, 1, 1),
+    });
+    return table;
+}
+
+}  // namespace spreadsheet::objects
