@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
 if [[ "${1:-run}" == "test" ]]; then
-  packages+=(googletest libgtest-dev libgmock-dev python3-olefile)
+  packages+=(googletest libgtest-dev libgmock-dev libbenchmark-dev python3-olefile python3-xlrd python3-uno
+             libreoffice-calc-nogui gnumeric)
 fi
 
 missing=()

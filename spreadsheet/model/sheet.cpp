@@ -6,7 +6,9 @@
 namespace spreadsheet::model {
 
 Sheet::Sheet(std::string name, SheetKind kind, Revision& revision)
-    : m_name(std::move(name)), m_kind(kind), m_revision(revision) {}
+    : m_name(std::move(name)), m_kind(kind), m_revision(revision) {
+    if (kind == SheetKind::Chart) m_chart.emplace();
+}
 
 void Sheet::setName(std::string name) {
     m_name = std::move(name);
@@ -156,6 +158,11 @@ void Sheet::select(RangeList ranges, CellAddress activeCell) {
     touch();
 }
 
+void Sheet::setPageSetup(const PageSetup& setup) {
+    m_pageSetup = setup;
+    touch();
+}
+
 std::optional<CellRange> Sheet::usedRange() const {
     if (m_cells.empty()) return std::nullopt;
     CellRange used(m_cells.begin()->first);
@@ -166,6 +173,56 @@ std::optional<CellRange> Sheet::usedRange() const {
         used.last.column = std::max(used.last.column, address.column);
     }
     return used;
+}
+
+// ---------------------------------------------------------------- charts
+
+void Sheet::setChart(Chart chart) {
+    if (!m_chart) throw std::logic_error("only a chart sheet holds a chart of its own");
+    if (chart.id == 0) chart.id = m_chart->id;
+    m_chart = std::move(chart);
+    touch();
+}
+
+const Shape& Sheet::addShape(Chart chart, const ShapeBounds& bounds) {
+    if (m_kind != SheetKind::Worksheet) throw std::logic_error("only a worksheet holds embedded charts");
+    if (chart.id == 0) throw std::invalid_argument("an embedded chart needs its workbook id");
+    Shape shape;
+    shape.id = ++m_lastShapeId;
+    shape.name = "Chart " + std::to_string(shape.id);
+    shape.bounds = bounds;
+    shape.chart = std::move(chart);
+    m_shapes.push_back(std::move(shape));
+    touch();
+    return m_shapes.back();
+}
+
+void Sheet::setShapeBounds(size_t index, const ShapeBounds& bounds) {
+    m_shapes.at(index).bounds = bounds;
+    touch();
+}
+
+Shape Sheet::removeShape(size_t index) {
+    Shape shape = std::move(m_shapes.at(index));
+    m_shapes.erase(m_shapes.begin() + static_cast<std::ptrdiff_t>(index));
+    touch();
+    return shape;
+}
+
+const Chart* Sheet::findChart(int chartId) const {
+    if (m_chart && m_chart->id == chartId) return &*m_chart;
+    for (const Shape& shape : m_shapes)
+        if (shape.chart.id == chartId) return &shape.chart;
+    return nullptr;
+}
+
+bool Sheet::changeChart(int chartId, const std::function<void(Chart&)>& change) {
+    Chart* chart = const_cast<Chart*>(findChart(chartId));
+    if (!chart) return false;
+    change(*chart);
+    chart->id = chartId;  // the id names the chart wherever it goes; a change cannot take it
+    touch();
+    return true;
 }
 
 }  // namespace spreadsheet::model

@@ -1,13 +1,16 @@
 // Sheet: one worksheet or chart sheet. A worksheet holds its cells (only those
 // with content or a style of their own), the styles of whole rows, whole
 // columns and the sheet, column widths in character units, row heights in
-// points, merged areas, and the selection with its active cell, which the
-// saved file carries.
+// points, merged areas, the selection with its active cell, which the saved
+// file carries, and its embedded charts as shapes. A chart sheet holds one
+// chart.
 #pragma once
 
 #include "spreadsheet/model/cell.h"
 #include "spreadsheet/model/cell_address.h"
+#include "spreadsheet/model/page_setup.h"
 #include "spreadsheet/model/revision.h"
+#include "spreadsheet/model/shape.h"
 
 #include <functional>
 #include <map>
@@ -72,6 +75,30 @@ public:
     // The smallest range holding every stored cell; nullopt when there is none.
     std::optional<CellRange> usedRange() const;
 
+    // --- printing
+    const PageSetup& pageSetup() const { return m_pageSetup; }
+    void setPageSetup(const PageSetup& setup);
+
+    // --- charts
+    // The chart a chart sheet shows; nullptr on a worksheet.
+    const Chart* chart() const { return m_chart ? &*m_chart : nullptr; }
+    // Replaces a chart sheet's chart. The chart keeps its id; an id of 0 takes
+    // the id of the chart it replaces. Throws std::logic_error on a worksheet.
+    void setChart(Chart chart);
+    // Embedded charts in z-order, the newest last.
+    const std::vector<Shape>& shapes() const { return m_shapes; }
+    // Puts an embedded chart on top of the others and names it "Chart <n>".
+    // The chart must have its id (Workbook::embedChart gives one); throws
+    // std::logic_error on a chart sheet.
+    const Shape& addShape(Chart chart, const ShapeBounds& bounds);
+    void setShapeBounds(size_t index, const ShapeBounds& bounds);
+    // Takes the shape off the sheet and hands it back.
+    Shape removeShape(size_t index);
+    // The chart with this id on this sheet, its own or an embedded one; nullptr when it is not here.
+    const Chart* findChart(int chartId) const;
+    // Changes the chart with this id; false when it is not on this sheet.
+    bool changeChart(int chartId, const std::function<void(Chart&)>& change);
+
 private:
     Cell& cellForWriting(CellAddress address);
     void forEachStoredCell(const CellRange& range, const std::function<void(CellStyle&)>& change);
@@ -89,6 +116,10 @@ private:
     std::vector<CellRange> m_merges;
     RangeList m_selection{CellRange({1, 1})};
     CellAddress m_activeCell{1, 1};
+    PageSetup m_pageSetup;
+    std::optional<Chart> m_chart;  // chart sheets only
+    std::vector<Shape> m_shapes;
+    int m_lastShapeId = 0;
 };
 
 }  // namespace spreadsheet::model

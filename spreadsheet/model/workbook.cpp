@@ -30,6 +30,11 @@ int Workbook::indexOf(const Sheet& sheet) const {
 Sheet& Workbook::addSheet(std::string name, SheetKind kind, int position) {
     position = std::clamp(position, 0, sheetCount());
     auto sheet = std::make_unique<Sheet>(std::move(name), kind, m_revision);
+    if (kind == SheetKind::Chart) {
+        Chart chart;
+        chart.id = newChartId();
+        sheet->setChart(std::move(chart));
+    }
     Sheet& added = *sheet;
     m_sheets.insert(m_sheets.begin() + position, std::move(sheet));
     if (sheetCount() > 1 && position <= m_activeSheet) ++m_activeSheet;
@@ -57,6 +62,21 @@ void Workbook::moveSheet(int from, int to) {
 void Workbook::setActiveSheet(int index) {
     m_activeSheet = std::clamp(index, 0, std::max(0, sheetCount() - 1));
     m_revision.bump();
+}
+
+const Shape& Workbook::embedChart(int sheetIndex, Chart chart, const ShapeBounds& bounds) {
+    if (chart.id == 0) chart.id = newChartId();
+    return sheet(sheetIndex).addShape(std::move(chart), bounds);
+}
+
+std::optional<Workbook::ChartPlace> Workbook::findChart(int chartId) const {
+    for (int i = 0; i < sheetCount(); ++i) {
+        const Sheet& s = *m_sheets[i];
+        if (s.chart() && s.chart()->id == chartId) return ChartPlace{i, std::nullopt};
+        for (size_t k = 0; k < s.shapes().size(); ++k)
+            if (s.shapes()[k].chart.id == chartId) return ChartPlace{i, k};
+    }
+    return std::nullopt;
 }
 
 }  // namespace spreadsheet::model

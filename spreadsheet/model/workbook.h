@@ -1,5 +1,7 @@
 // Workbook: sheets in order (worksheets and chart sheets), the active sheet,
 // and the colour palette. Every change anywhere in it advances revision().
+// Each chart carries an id unique in its workbook, so it can be found again
+// after it moves between a chart sheet and a worksheet.
 #pragma once
 
 #include "spreadsheet/model/palette.h"
@@ -27,12 +29,27 @@ public:
     std::optional<int> findSheet(std::string_view name) const;
     int indexOf(const Sheet& sheet) const;
 
+    // A chart sheet starts with an empty chart that has a fresh id.
     Sheet& addSheet(std::string name, SheetKind kind, int position);
     void removeSheet(int index);
     void moveSheet(int from, int to);
 
     int activeSheetIndex() const { return m_activeSheet; }
     void setActiveSheet(int index);
+
+    // --- charts
+    // A fresh chart id, unique in this workbook.
+    int newChartId() { return ++m_lastChartId; }
+    // Embeds the chart in the worksheet at this index as its newest shape; a
+    // chart without an id gets one.
+    const Shape& embedChart(int sheetIndex, Chart chart, const ShapeBounds& bounds);
+    // Where a chart is: its sheet, and its shape when it is embedded.
+    struct ChartPlace {
+        int sheet = 0;
+        std::optional<size_t> shape;
+        bool operator==(const ChartPlace&) const = default;
+    };
+    std::optional<ChartPlace> findChart(int chartId) const;
 
     Palette& palette() { return m_palette; }
     const Palette& palette() const { return m_palette; }
@@ -44,6 +61,7 @@ private:
     int m_activeSheet = 0;
     Palette m_palette;
     Revision m_revision;
+    int m_lastChartId = 0;
 };
 
 }  // namespace spreadsheet::model

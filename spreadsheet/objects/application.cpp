@@ -1,6 +1,9 @@
 #include "spreadsheet/objects/application.h"
 
 #include "automation/automation_error.h"
+#include "spreadsheet/objects/chart_elements.h"
+#include "spreadsheet/objects/chart_focus.h"
+#include "spreadsheet/objects/chart_object.h"
 #include "spreadsheet/objects/constants.h"
 #include "spreadsheet/objects/range_object.h"
 #include "spreadsheet/objects/workbook_object.h"
@@ -49,15 +52,42 @@ T::Member choice(const char* name, int32_t ApplicationState::*field, std::initia
         });
 }
 
-// A member that works on the active sheet of the active workbook.
+// The active sheet, for a member that needs cells: a chart sheet has none.
+SheetHandle activeWorksheet(const ApplicationStateRef& app, const std::string& member) {
+    const SheetHandle sheet = SheetHandle::active(app);
+    if (sheet.get().kind() != model::SheetKind::Worksheet)
+        throw AutomationError("Method '" + member + "' of object 'Application' failed: the active sheet \"" +
+                              sheet.get().name() + "\" is a chart sheet, which has no cells.");
+    return sheet;
+}
+
+// A member that works on the cells of the active sheet of the active workbook.
 T::Member onActiveSheet(const char* name, ObjectRef (*make)(const SheetHandle&, const Args&), int minArgs,
                         int maxArgs) {
-    return T::property(name, [make](Application& a, const Args& args) {
-        return Variant(make(SheetHandle::active(a.state()), args));
+    return T::property(name, [make, member = std::string(name)](Application& a, const Args& args) {
+        return Variant(make(activeWorksheet(a.state(), member), args));
     }, {}, minArgs, maxArgs);
 }
 
-ObjectRef selectionOf(const SheetHandle& sheet, const Args&) { return makeRange(sheet, sheet.get().selection()); }
+// The selected element of the active chart; on a chart sheet with nothing
+// selected, its chart area; otherwise the selected cells.
+ObjectRef selectionOf(const ApplicationStateRef& app) {
+    const SheetHandle sheet = SheetHandle::active(app);
+    if (const std::optional<ChartHandle> chart = activeChart(app)) {
+        const ChartElement element = selectedChartElement(app);
+        if (element != ChartElement::None) return makeChartElement(*chart, element);
+        if (chart->onChartSheet()) return makeChartElement(*chart, ChartElement::ChartArea);
+    }
+    return makeRange(activeWorksheet(app, "Selection"), sheet.get().selection());
+}
+
+ObjectRef chartsOfActiveWorkbook(Application& a, const Args& args) {
+    const SheetHandle active = SheetHandle::active(a.state());
+    auto charts = std::make_shared<ChartsObject>(a.state(), active.doc);
+    if (args.empty()) return charts;
+    return charts->item(args[0]);
+}
+
 ObjectRef activeCellOf(const SheetHandle& sheet, const Args&) { return makeRange(sheet, {sheet.get().activeCell()}); }
 ObjectRef activeSheetOf(const SheetHandle& sheet, const Args&) { return makeWorksheet(sheet); }
 ObjectRef cellsOfSheet(const SheetHandle& sheet, const Args& a) { return cellsOf(sheet, model::CellRange::wholeSheet(), a); }
@@ -115,7 +145,13 @@ const automation::MemberTable<Application>& Application::members() {
         onActiveSheet("Cells", cellsOfSheet, 0, 2),
         onActiveSheet("Rows", rowsOfSheet, 0, 1),
         onActiveSheet("Columns", columnsOfSheet, 0, 1),
-        onActiveSheet("Selection", selectionOf, 0, 0),
+        T::property("Selection", [](Application& a, const Args&) { return Variant(selectionOf(a.state())); }),
+        T::property("Charts", [](Application& a, const Args& args) { return Variant(chartsOfActiveWorkbook(a, args)); },
+                    {}, 0, 1),
+        T::property("ActiveChart", [](Application& a, const Args&) {
+            const std::optional<ChartHandle> chart = activeChart(a.state());
+            return chart ? Variant(makeChart(*chart)) : Variant(ObjectRef());  // Nothing when no chart is active
+        }),
         onActiveSheet("ActiveCell", activeCellOf, 0, 0),
         T::method("InchesToPoints", [](Application&, const Args& a, const NamedArgs&) {
             return Variant(a[0].toDouble() * xl::kPointsPerInch);

@@ -1,7 +1,7 @@
 // Application: the root object of the embedded spreadsheet, what a client gets
 // from creating "Excel.Application": the application flags, the open
-// workbooks, and shortcuts to the active sheet (Range, Cells, Rows, Columns,
-// Selection, ActiveCell).
+// workbooks, their chart sheets (Charts) and the active chart, and shortcuts
+// to the active sheet (Range, Cells, Rows, Columns, Selection, ActiveCell).
 #pragma once
 
 #include "automation/member_table.h"

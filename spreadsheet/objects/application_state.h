@@ -1,7 +1,8 @@
 // ApplicationState: what one running instance of the embedded spreadsheet
 // holds beyond its workbooks' contents — the application flags, the open
-// workbooks in order and which one is active, and the user's number
-// conventions for reading typed entries.
+// workbooks in order and which one is active, the active chart and its
+// selected element, and the user's number conventions for reading typed
+// entries.
 #pragma once
 
 #include "spreadsheet/formula/typed_entry.h"
@@ -10,6 +11,18 @@
 #include <vector>
 
 namespace spreadsheet::objects {
+
+// The parts of a chart a client can select.
+enum class ChartElement { None, ChartArea, Legend };
+
+// The chart last made active (by adding it, moving it or selecting its sheet)
+// and which of its elements is selected. Whether it is still the active chart
+// is decided when asked (chart_focus.h): selecting cells or a sheet ends it.
+struct ChartFocus {
+    std::weak_ptr<Document> doc;
+    int chartId = 0;
+    ChartElement selected = ChartElement::None;
+};
 
 struct ApplicationState {
     bool screenUpdating = true;
@@ -23,6 +36,7 @@ struct ApplicationState {
     std::vector<DocumentRef> workbooks;
     DocumentRef activeWorkbook;
     int nextBookNumber = 1;
+    ChartFocus chartFocus;
     formula::NumberConventions conventions;
 };
 

@@ -1,6 +1,8 @@
 // The enumeration values clients pass to the object model, named once.
 #pragma once
 
+#include <cstddef>
+
 namespace spreadsheet::objects::xl {
 
 inline constexpr int kCursorDefault = -4143;
@@ -33,7 +35,41 @@ inline constexpr int kLineStyleNone = -4142;
 inline constexpr int kColorIndexAutomatic = -4105;
 inline constexpr int kColorIndexNone = -4142;
 
+inline constexpr int kChartLineNone = 0;  // what clients pass for no outline on a chart element
+
+inline constexpr int kChartTypePie = 5;
+inline constexpr int kChartTypeLineMarkers = 65;
+
+inline constexpr int kRows = 1;     // PlotBy
+inline constexpr int kColumns = 2;
+
+inline constexpr int kLocationAsNewSheet = 1;
+inline constexpr int kLocationAsObject = 2;
+
+inline constexpr int kCategory = 1;     // Axes type
+inline constexpr int kValue = 2;
+inline constexpr int kPrimary = 1;      // Axes group
+
+inline constexpr int kDataLabelsShowNone = -4142;
+inline constexpr int kDataLabelsShowValue = 2;
+inline constexpr int kDataLabelsShowPercent = 3;
+inline constexpr int kDataLabelsShowLabel = 4;
+inline constexpr int kDataLabelsShowLabelAndPercent = 5;
+inline constexpr int kDataLabelsShowBubbleSizes = 6;
+
 inline constexpr double kPointsPerInch = 72.0;
 inline constexpr int kSheetsInNewWorkbook = 3;
+
+// Where Location puts a chart it embeds, in points: the sheet's top-left
+// corner, 5 by 3 inches.
+inline constexpr double kEmbeddedChartTop = 0;
+inline constexpr double kEmbeddedChartLeft = 0;
+inline constexpr double kEmbeddedChartWidth = 360;
+inline constexpr double kEmbeddedChartHeight = 216;
+// The largest position and size a shape may take, in points.
+inline constexpr double kMaxShapePosition = 100000;
+inline constexpr double kMaxShapeSize = 10000;
+// The longest chart or axis title, in characters.
+inline constexpr size_t kMaxTitleLength = 255;
 
 }  // namespace spreadsheet::objects::xl

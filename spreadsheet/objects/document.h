@@ -17,6 +17,7 @@ struct Document {
     std::string name;      // "Book1", or the file name once saved or opened
     std::string path;      // empty until saved or opened
     bool closed = false;   // handles to a closed workbook refuse every call
+    int nextChartSheetNumber = 1;  // new chart sheets are "Chart1", "Chart2", ... in this workbook
 };
 
 using DocumentRef = std::shared_ptr<Document>;

@@ -4,6 +4,7 @@
 #include "spreadsheet/model/a1_notation.h"
 #include "spreadsheet/numfmt/number_format.h"
 #include "spreadsheet/objects/cell_format_objects.h"
+#include "spreadsheet/objects/chart_focus.h"
 #include "spreadsheet/objects/range_entries.h"
 #include "spreadsheet/objects/worksheet_object.h"
 
@@ -70,11 +71,13 @@ int32_t countOf(const RangeObject& range) {
     return static_cast<int32_t>(count);
 }
 
-// Select makes the range the sheet's selection, its top-left cell active.
+// Select makes the range the sheet's selection, its top-left cell active; no
+// chart stays active.
 void select(RangeObject& range) {
     if (!range.sheetHandle().isActive())
         throw AutomationError("Select method of Range class failed: the range is not on the active sheet");
     range.sheetHandle().get().select(range.areas(), range.topLeft());
+    clearChartFocus(*range.sheetHandle().app);
 }
 
 void setRowHeight(RangeObject& range, const Variant& value) {

@@ -2,9 +2,11 @@
 
 #include "automation/automation_error.h"
 #include "spreadsheet/objects/constants.h"
+#include "spreadsheet/objects/workbook_files.h"
 #include "spreadsheet/objects/worksheet_object.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace spreadsheet::objects {
 
@@ -85,6 +87,14 @@ const automation::MemberTable<WorkbookObject>& WorkbookObject::members() {
             w.app()->activeWorkbook = w.doc();
             return Variant();
         }),
+        T::method("SaveAs", [](WorkbookObject& w, const Args& a, const NamedArgs& n) {
+            saveWorkbookAs(*w.doc(), a, n);
+            return Variant();
+        }, 0, 12, {"Filename", "FileFormat", "Password", "WriteResPassword", "ReadOnlyRecommended", "CreateBackup",
+                   "AccessMode", "ConflictResolution", "AddToMru", "TextCodepage", "TextVisualLayout", "Local"}),
+        T::property("Path", [](WorkbookObject& w, const Args&) {
+            return Variant(std::filesystem::path(w.doc()->path).parent_path().string());
+        }),
         T::method("Close", [](WorkbookObject& w, const Args&, const NamedArgs&) {
             closeWorkbook(*w.app(), w.doc());
             return Variant();
@@ -99,6 +109,11 @@ const automation::MemberTable<WorkbooksObject>& WorkbooksObject::members() {
         T::method("Add", [](WorkbooksObject& w, const Args&, const NamedArgs&) {
             return Variant(makeWorkbook(w.app(), addWorkbook(*w.app())));
         }, 0, 1, {"Template"}),
+        T::method("Open", [](WorkbooksObject& w, const Args& a, const NamedArgs& n) {
+            return Variant(makeWorkbook(w.app(), openWorkbook(*w.app(), a, n)));
+        }, 0, 15, {"Filename", "UpdateLinks", "ReadOnly", "Format", "Password", "WriteResPassword",
+                   "IgnoreReadOnlyRecommended", "Origin", "Delimiter", "Editable", "Notify", "Converter", "AddToMru",
+                   "Local", "CorruptLoad"}),
         T::property("Count", [](WorkbooksObject& w, const Args&) { return Variant(int32_t(w.app()->workbooks.size())); }),
         T::property("Item", [](WorkbooksObject& w, const Args& a) { return Variant(workbookItem(w.app(), a[0])); }, {}, 1, 1),
     });

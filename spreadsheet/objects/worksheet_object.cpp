@@ -1,8 +1,11 @@
 #include "spreadsheet/objects/worksheet_object.h"
 
 #include "automation/automation_error.h"
+#include "spreadsheet/objects/chart_object.h"
+#include "spreadsheet/objects/page_setup_object.h"
 #include "spreadsheet/objects/range_object.h"
-#include "spreadsheet/objects/sheet_names.h"
+#include "spreadsheet/objects/shape_object.h"
+#include "spreadsheet/objects/sheet_actions.h"
 
 namespace spreadsheet::objects {
 
@@ -14,23 +17,7 @@ using automation::Variant;
 
 namespace {
 
-void rename(const SheetHandle& handle, const Variant& value) {
-    const std::string name = value.toString();
-    if (const auto problem = sheetNameProblem(handle.doc->workbook, handle.index(), name))
-        throw AutomationError("Unable to set the Name property of the Worksheet class: " + *problem);
-    handle.get().setName(name);
-}
-
-void deleteSheet(const SheetHandle& handle) {
-    model::Workbook& workbook = handle.doc->workbook;
-    const int index = handle.index();
-    int worksheets = 0;
-    for (int i = 0; i < workbook.sheetCount(); ++i)
-        worksheets += workbook.sheet(i).kind() == model::SheetKind::Worksheet ? 1 : 0;
-    if (workbook.sheetCount() == 1 || (handle.get().kind() == model::SheetKind::Worksheet && worksheets == 1))
-        throw AutomationError("Delete method of Worksheet class failed: a workbook must keep at least one worksheet.");
-    workbook.removeSheet(index);
-}
+constexpr const char* kClass = "Worksheet";
 
 // The used range, or A1 on a sheet with no cells, as the spreadsheet answers.
 ObjectRef usedRange(const SheetHandle& handle) {
@@ -44,20 +31,24 @@ const automation::MemberTable<WorksheetObject>& WorksheetObject::members() {
     using T = automation::MemberTable<WorksheetObject>;
     static const T table("Worksheet", {
         T::property("Name", [](WorksheetObject& w, const Args&) { return Variant(w.sheetHandle().get().name()); },
-                    [](WorksheetObject& w, const Variant& v, const Args&) { rename(w.sheetHandle(), v); }),
+                    [](WorksheetObject& w, const Variant& v, const Args&) { renameSheet(w.sheetHandle(), v, kClass); }),
         T::property("Index", [](WorksheetObject& w, const Args&) { return Variant(int32_t(w.sheetHandle().index() + 1)); }),
         T::method("Delete", [](WorksheetObject& w, const Args&, const NamedArgs&) {
-            deleteSheet(w.sheetHandle());
+            deleteSheet(w.sheetHandle(), kClass);
             return Variant(true);
         }),
         T::method("Select", [](WorksheetObject& w, const Args&, const NamedArgs&) {
-            w.sheetHandle().doc->workbook.setActiveSheet(w.sheetHandle().index());
+            activateSheet(w.sheetHandle());
             return Variant();
         }, 0, 1, {"Replace"}),
         T::method("Activate", [](WorksheetObject& w, const Args&, const NamedArgs&) {
-            w.sheetHandle().doc->workbook.setActiveSheet(w.sheetHandle().index());
+            activateSheet(w.sheetHandle());
             return Variant();
         }),
+        T::method("Move", [](WorksheetObject& w, const Args& a, const NamedArgs& n) {
+            moveSheet(w.sheetHandle(), a, n, kClass);
+            return Variant();
+        }, 0, 2, {"Before", "After"}),
         T::property("Range", [](WorksheetObject& w, const Args& a) { return Variant(rangeOf(w.sheetHandle(), a)); },
                     {}, 1, 2),
         T::property("Cells", [](WorksheetObject& w, const Args& a) {
@@ -70,11 +61,17 @@ const automation::MemberTable<WorksheetObject>& WorksheetObject::members() {
             return Variant(rowsOrColumnsOf(w.sheetHandle(), model::CellRange::wholeSheet(), a, RangeMode::Columns));
         }, {}, 0, 1),
         T::property("UsedRange", [](WorksheetObject& w, const Args&) { return Variant(usedRange(w.sheetHandle())); }),
+        T::property("PageSetup", [](WorksheetObject& w, const Args&) { return Variant(makePageSetup(w.sheetHandle())); }),
+        T::property("Shapes", [](WorksheetObject& w, const Args& a) { return Variant(shapesOf(w.sheetHandle(), a)); },
+                    {}, 0, 1),
     });
     return table;
 }
 
-ObjectRef makeWorksheet(const SheetHandle& sheet) { return std::make_shared<WorksheetObject>(sheet); }
+ObjectRef makeWorksheet(const SheetHandle& sheet) {
+    if (sheet.get().kind() == model::SheetKind::Chart) return makeChart(chartOfSheet(sheet));
+    return std::make_shared<WorksheetObject>(sheet);
+}
 
 int SheetsObject::count() const { return m_doc->workbook.sheetCount(); }
 

@@ -1,5 +1,6 @@
-// WorksheetObject: the automation face of one sheet (an item of Sheets,
-// ActiveSheet, Range.Worksheet), and SheetsObject, the workbook's sheets in order.
+// WorksheetObject: the automation face of one worksheet (an item of Sheets,
+// ActiveSheet, Range.Worksheet), and SheetsObject, the workbook's sheets in
+// order, worksheets and chart sheets alike.
 #pragma once
 
 #include "automation/member_table.h"
@@ -31,6 +32,7 @@ private:
     DocumentRef m_doc;
 };
 
+// The object for a sheet: a Worksheet, or for a chart sheet its Chart.
 automation::ObjectRef makeWorksheet(const SheetHandle& sheet);
 
 }  // namespace spreadsheet::objects

@@ -25,6 +25,26 @@ inline constexpr int32_t kContinuous = 1;
 // The automatic colour, as a ColorIndex.
 inline constexpr int16_t kColorIndexAutomatic = -4105;
 
+// Chart types: a pie, and a line chart with markers.
+inline constexpr int32_t kPie = 5;
+inline constexpr int32_t kLineMarkers = 65;
+
+// SetSourceData PlotBy: a series per row, or per column.
+inline constexpr int16_t kRows = 1;
+inline constexpr int16_t kColumns = 2;
+
+// Location Where: a chart sheet of its own, or an object in a worksheet.
+inline constexpr int16_t kLocationAsNewSheet = 1;
+inline constexpr int16_t kLocationAsObject = 2;
+
+// Axes type and group.
+inline constexpr int16_t kCategory = 1;
+inline constexpr int16_t kValue = 2;
+inline constexpr int16_t kPrimary = 1;
+
+// Border LineStyle of a chart element: no line.
+inline constexpr int16_t kChartLineNone = 0;
+
 // SaveAs FileFormat values: the 97-2003 workbook, and the normal workbook of
 // versions up to 11.
 inline constexpr int32_t kExcel8 = 56;

@@ -14,8 +14,18 @@ void ScriptableObject::answer(std::string_view member, Variant value) {
     m_answers[automation::foldCase(member)] = std::move(value);
 }
 
-Variant ScriptableObject::get(std::string_view member, const automation::Args& args) {
+void ScriptableObject::answerWith(std::string_view member, std::function<Variant(const automation::Args&)> compute) {
+    m_computed[automation::foldCase(member)] = std::move(compute);
+}
+
+std::optional<Variant> ScriptableObject::answerFor(std::string_view member, const automation::Args& args) const {
     if (const auto it = m_answers.find(automation::foldCase(member)); it != m_answers.end()) return it->second;
+    if (const auto it = m_computed.find(automation::foldCase(member)); it != m_computed.end()) return it->second(args);
+    return std::nullopt;
+}
+
+Variant ScriptableObject::get(std::string_view member, const automation::Args& args) {
+    if (const std::optional<Variant> answer = answerFor(member, args)) return *answer;
     if (const auto it = m_values.find(key(member, args)); it != m_values.end()) return it->second;
     return Variant(automation::ObjectRef(child(member, args)));
 }
@@ -24,9 +34,9 @@ void ScriptableObject::put(std::string_view member, const Variant& value, const 
     m_values[key(member, args)] = value;
 }
 
-Variant ScriptableObject::call(std::string_view member, const automation::Args&, const automation::NamedArgs&) {
+Variant ScriptableObject::call(std::string_view member, const automation::Args& args, const automation::NamedArgs&) {
     ++m_calls[automation::foldCase(member)];
-    if (const auto it = m_answers.find(automation::foldCase(member)); it != m_answers.end()) return it->second;
+    if (const std::optional<Variant> answer = answerFor(member, args)) return *answer;
     return {};
 }
 

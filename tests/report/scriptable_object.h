@@ -2,11 +2,13 @@
 // any get, put and call. A get hands back what it was told to answer, else the
 // value last put under that member and arguments, else a child object (the
 // same child each time), so chains like Selection.Font.Size work and can be
-// read back.
+// read back. An answer may be computed from the arguments and the moment it
+// is asked for.
 #pragma once
 
 #include "automation/object.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,6 +22,8 @@ public:
 
     // What a get or call of this member answers, whatever its arguments.
     void answer(std::string_view member, automation::Variant value);
+    // What a get or call of this member answers, computed each time it is asked.
+    void answerWith(std::string_view member, std::function<automation::Variant(const automation::Args&)> compute);
 
     std::string typeName() const override { return m_typeName; }
     automation::Variant get(std::string_view member, const automation::Args& args = {}) override;
@@ -38,7 +42,10 @@ private:
     static std::string key(std::string_view member, const automation::Args& args);
 
     std::string m_typeName;
+    std::optional<automation::Variant> answerFor(std::string_view member, const automation::Args& args) const;
+
     std::map<std::string, automation::Variant> m_answers;
+    std::map<std::string, std::function<automation::Variant(const automation::Args&)>> m_computed;
     std::map<std::string, automation::Variant> m_values;
     std::map<std::string, std::shared_ptr<ScriptableObject>> m_children;
     std::map<std::string, int> m_calls;

@@ -1,0 +1,65 @@
+#include "spreadsheet/objects/workbook_files.h"
+
+#include "automation/automation_error.h"
+#include "automation/member_table.h"
+#include "spreadsheet/xls/biff/workbook_file.h"
+
+#include <filesystem>
+
+namespace spreadsheet::objects {
+
+using automation::AutomationError;
+using automation::Variant;
+
+namespace {
+
+// A positional argument, or the named one when it was given by name instead.
+Variant argument(const automation::Args& args, const automation::NamedArgs& named, size_t index, const char* name) {
+    const Variant byName = automation::namedArg(named, name);
+    return byName.isMissing() ? automation::argAt(args, index) : byName;
+}
+
+std::string fileNameOf(const std::filesystem::path& path) { return path.filename().string(); }
+
+}  // namespace
+
+void saveWorkbookAs(Document& doc, const automation::Args& args, const automation::NamedArgs& named) {
+    const Variant filename = argument(args, named, 0, "Filename");
+    if (filename.isMissing() || filename.toString().empty())
+        throw AutomationError("SaveAs method of Workbook class failed: no file name was given.");
+    const Variant format = argument(args, named, 1, "FileFormat");
+    if (!format.isMissing()) {
+        const int value = format.toI4();
+        if (value != kFileFormatExcel8 && value != kFileFormatWorkbookNormal)
+            throw AutomationError("SaveAs method of Workbook class failed: the file format " + std::to_string(value) +
+                                  " is not supported; use 56 (Excel 97-2003 workbook) or -4143.");
+    }
+    const std::filesystem::path path(filename.toString());
+    try {
+        xls::biff::saveWorkbook(doc.workbook, doc.evaluator, path);
+    } catch (const std::exception& e) {
+        throw AutomationError(std::string("SaveAs method of Workbook class failed: ") + e.what());
+    }
+    doc.path = std::filesystem::absolute(path).string();
+    doc.name = fileNameOf(path);
+}
+
+DocumentRef openWorkbook(ApplicationState& app, const automation::Args& args, const automation::NamedArgs& named) {
+    const Variant filename = argument(args, named, 0, "Filename");
+    if (filename.isMissing() || filename.toString().empty())
+        throw AutomationError("Open method of Workbooks class failed: no file name was given.");
+    const std::filesystem::path path(filename.toString());
+    auto doc = std::make_shared<Document>();
+    try {
+        xls::biff::loadWorkbook(path, doc->workbook);
+    } catch (const std::exception& e) {
+        throw AutomationError(std::string("Open method of Workbooks class failed: ") + e.what());
+    }
+    doc->path = std::filesystem::absolute(path).string();
+    doc->name = fileNameOf(path);
+    app.workbooks.push_back(doc);
+    app.activeWorkbook = doc;
+    return doc;
+}
+
+}  // namespace spreadsheet::objects

@@ -1,0 +1,20 @@
+// Saving and opening workbooks for the object model: Workbook.SaveAs and
+// Workbooks.Open, in the 97-2003 file format.
+#pragma once
+
+#include "automation/object.h"
+#include "spreadsheet/objects/application_state.h"
+
+namespace spreadsheet::objects {
+
+inline constexpr int kFileFormatExcel8 = 56;          // the 97-2003 workbook
+inline constexpr int kFileFormatWorkbookNormal = -4143;
+
+// SaveAs(Filename, FileFormat): both accepted formats write the 97-2003 file;
+// the file is written beside its target and renamed into place.
+void saveWorkbookAs(Document& doc, const automation::Args& args, const automation::NamedArgs& named);
+
+// Workbooks.Open(Filename): the workbook in the file, made the active workbook.
+DocumentRef openWorkbook(ApplicationState& app, const automation::Args& args, const automation::NamedArgs& named);
+
+}  // namespace spreadsheet::objects

@@ -1,0 +1,119 @@
+// ReadSheet contents -> model sheets.
+// Styles go from the widest (sheet) to the narrowest (cell), as the model resolves them.
+#include "spreadsheet/xls/biff/model_builder.h"
+
+#include "spreadsheet/xls/biff/record_fields.h"
+#include "spreadsheet/xls/biff/style_reader.h"
+#include "spreadsheet/xls/biff/value_encodings.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace spreadsheet::xls::biff {
+namespace {
+
+using ColumnXfs = std::array<uint16_t, limits::kMaxColumns + 1>;  // by 1-based column; 0 for none
+
+void setStyle(model::Sheet& sheet, const model::CellRange& range, const model::CellStyle& style) {
+    sheet.applyStyle(range, [&](model::CellStyle& s) { s = style; });
+}
+
+// The XF most columns share becomes the sheet style when every column has one
+// (that is how a style of the whole sheet is stored); the others are column styles.
+void applyColumnStyles(model::Sheet& sheet, const ColumnXfs& xfs, StyleResolver& styles) {
+    std::map<uint16_t, int> counts;
+    bool everyColumn = true;
+    for (int c = 1; c <= limits::kMaxColumns; ++c) {
+        if (xfs[c] == 0) everyColumn = false;
+        else ++counts[xfs[c]];
+    }
+    uint16_t sheetXf = 0;
+    if (everyColumn)
+        sheetXf = std::max_element(counts.begin(), counts.end(),
+                                   [](const auto& a, const auto& b) { return a.second < b.second; })->first;
+    if (sheetXf != 0) setStyle(sheet, model::CellRange::wholeSheet(), styles.style(sheetXf));
+    for (int c = 1; c <= limits::kMaxColumns; ++c)
+        if (xfs[c] != 0 && xfs[c] != sheetXf) setStyle(sheet, model::CellRange::wholeColumns(c, c), styles.style(xfs[c]));
+}
+
+// The width columns without a COLINFO record show.
+double fileDefaultWidth(const SheetContents& contents) {
+    if (contents.standardWidth) return columnWidthFromStored(*contents.standardWidth);
+    if (contents.defaultColumnCharacters) return defaultColumnWidthFromCharacters(*contents.defaultColumnCharacters);
+    return model::kDefaultColumnWidth;
+}
+
+void applyColumns(model::Sheet& sheet, const SheetContents& contents, StyleResolver& styles) {
+    ColumnXfs xfs{};
+    std::array<bool, limits::kMaxColumns + 1> described{};
+    for (const ReadColumns& c : contents.columns) {
+        const double width = (c.flags & colinfo::kHidden) ? 0 : columnWidthFromStored(c.width);
+        const bool ownWidth = (c.flags & colinfo::kUserSet) || width != model::kDefaultColumnWidth;
+        for (int column = c.first; column <= std::min(c.last, limits::kMaxColumns); ++column) {
+            described[column] = true;
+            if (ownWidth) sheet.setColumnWidth(column, width);
+            if (c.xf != xf::kDefaultCellXf) xfs[column] = c.xf;
+        }
+    }
+    const double defaultWidth = fileDefaultWidth(contents);
+    if (defaultWidth != model::kDefaultColumnWidth)
+        for (int column = 1; column <= limits::kMaxColumns; ++column)
+            if (!described[column]) sheet.setColumnWidth(column, defaultWidth);
+    applyColumnStyles(sheet, xfs, styles);
+}
+
+void applyRows(model::Sheet& sheet, const SheetContents& contents, StyleResolver& styles) {
+    const uint16_t defaultTwips = contents.defaultRowHeight.value_or(rowrec::kDefaultHeightTwips);
+    for (const ReadRow& r : contents.rows) {
+        const uint16_t twips = r.height & rowrec::kHeightMask;
+        if (r.flags & rowrec::kHidden) sheet.setRowHeight(r.row, 0);
+        else if ((r.flags & rowrec::kUnsynced) || twips != defaultTwips) sheet.setRowHeight(r.row, pointsFromTwips(twips));
+        if (r.flags & rowrec::kHasStyle) setStyle(sheet, model::CellRange::wholeRows(r.row, r.row), styles.style(r.xf));
+    }
+}
+
+void applyCells(model::Sheet& sheet, const SheetContents& contents, StyleResolver& styles) {
+    for (const ReadCell& cell : contents.cells) {
+        setStyle(sheet, model::CellRange(cell.address), styles.style(cell.xf));
+        if (cell.formula) sheet.setFormula(cell.address, cell.formula);
+        else if (!cell.value.isEmpty()) sheet.setConstant(cell.address, cell.value);
+    }
+}
+
+std::optional<model::RangeList> printArea(const WorkbookGlobals& globals, int boundIndex) {
+    for (const DefinedName& name : globals.names)
+        if (name.isPrintArea() && name.sheet == boundIndex) return printAreaFromTokens(name.tokens);
+    return std::nullopt;
+}
+
+void buildWorksheet(const WorkbookGlobals& globals, const ReadSheet& read, model::Sheet& sheet) {
+    const SheetContents& contents = *read.contents;
+    StyleResolver styles(globals);
+    applyColumns(sheet, contents, styles);
+    applyRows(sheet, contents, styles);
+    // Merged first, so that a value a file keeps under a merged area is kept too.
+    for (const model::CellRange& range : contents.merges) sheet.merge(range);
+    applyCells(sheet, contents, styles);
+    if (contents.selection) sheet.select(*contents.selection, contents.activeCell);
+    model::PageSetup setup = contents.pageSetup;
+    setup.printArea = printArea(globals, read.boundIndex);
+    sheet.setPageSetup(setup);
+}
+
+}  // namespace
+
+void buildWorkbook(const WorkbookGlobals& globals, const std::vector<ReadSheet>& sheets, model::Workbook& into) {
+    if (globals.palette) into.palette() = *globals.palette;
+    int active = 0;
+    for (const ReadSheet& read : sheets) {
+        const bool chart = !read.contents.has_value();
+        if (read.boundIndex == globals.activeSheet) active = into.sheetCount();
+        model::Sheet& sheet = into.addSheet(read.entry->name, chart ? model::SheetKind::Chart : model::SheetKind::Worksheet,
+                                            into.sheetCount());
+        if (!chart) buildWorksheet(globals, read, sheet);
+    }
+    into.setActiveSheet(active);
+}
+
+}  // namespace spreadsheet::xls::biff

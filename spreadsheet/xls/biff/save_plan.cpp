@@ -1,0 +1,95 @@
+// The pass over the workbook before writing: styles, strings, compiled formulas.
+// Cached results come from the evaluator; what the file cannot hold is made storable.
+#include "spreadsheet/xls/biff/save_plan.h"
+
+#include "spreadsheet/formula/formula.h"
+#include "spreadsheet/xls/biff/record_fields.h"
+#include "spreadsheet/xls/biff/unicode_text.h"
+#include "spreadsheet/xls/biff/xls_error.h"
+#include "spreadsheet/xls/tokens/formula_tokens.h"
+
+#include <cmath>
+
+namespace spreadsheet::xls::biff {
+namespace {
+
+// A number the file can store; infinities and NaN show as #NUM! in every reader.
+model::Value storable(model::Value value) {
+    if (value.isNumber() && !std::isfinite(value.asNumber())) return model::Value::error(model::ErrorCode::Num);
+    if (value.isText() && toUtf16(value.asText()).size() > limits::kMaxCellText)
+        return model::Value::text(toUtf8(truncated(toUtf16(value.asText()), limits::kMaxCellText)));
+    return value;
+}
+
+}  // namespace
+
+SavePlan::SavePlan(const model::Workbook& workbook, formula::Evaluator& evaluator) : m_externs(workbook) {
+    if (workbook.sheetCount() == 0) throw XlsError(XlsErrorKind::Unstorable, "a workbook needs at least one sheet");
+    checkStorable(workbook);
+    for (int i = 0; i < workbook.sheetCount(); ++i) m_sheets.push_back(planSheet(workbook, i, evaluator));
+}
+
+// Other programs refuse a file whose sheet names break the format's rules.
+// Charts are not written yet: rather than lose them without a word, the save
+// is refused before anything is written.
+void SavePlan::checkStorable(const model::Workbook& workbook) const {
+    for (int i = 0; i < workbook.sheetCount(); ++i) {
+        const model::Sheet& sheet = workbook.sheet(i);
+        const std::size_t length = toUtf16(sheet.name()).size();
+        if (length == 0 || length > limits::kMaxSheetName)
+            throw XlsError(XlsErrorKind::Unstorable, "the sheet name \"" + sheet.name() + "\" has " +
+                                                         std::to_string(length) + " characters; a sheet name has 1 to 31");
+        if (sheet.kind() == model::SheetKind::Chart)
+            throw XlsError(XlsErrorKind::Unstorable, "the chart sheet \"" + sheet.name() + "\" cannot be stored yet");
+        if (!sheet.shapes().empty())
+            throw XlsError(XlsErrorKind::Unstorable,
+                           "the charts on the sheet \"" + sheet.name() + "\" cannot be stored yet");
+    }
+}
+
+SheetOutput SavePlan::planSheet(const model::Workbook& workbook, int index, formula::Evaluator& evaluator) {
+    const model::Sheet& sheet = workbook.sheet(index);
+    SheetOutput out;
+    out.sheetXf = m_styles.add(sheet.sheetStyle());
+    for (const auto& [column, style] : sheet.columnStyles()) out.columnXfs.emplace(column, m_styles.add(style));
+    for (const auto& [row, style] : sheet.rowStyles()) out.rowXfs.emplace(row, m_styles.add(style));
+    for (const auto& [address, cell] : sheet.cells()) {
+        if (!model::isOnGrid(address)) continue;
+        out.cells.push_back(planCell(index, address, cell, evaluator));
+    }
+    const auto& printArea = sheet.pageSetup().printArea;
+    if (printArea && !printArea->empty()) out.printAreaEntry = m_externs.indexOf(sheet.name());
+    return out;
+}
+
+CellOutput SavePlan::planCell(int sheet, model::CellAddress address, const model::Cell& cell,
+                              formula::Evaluator& evaluator) {
+    CellOutput out;
+    out.address = address;
+    out.xf = m_styles.add(cell.style);
+    if (!cell.hasFormula()) {
+        setConstant(out, cell.constant);
+        return out;
+    }
+    model::Value cached = storable(evaluator.cellValue(sheet, address));
+    try {
+        out.rgce = tokens::compileFormula(cell.formula->root(), address, tokens::TokenContext::Cell, &m_externs);
+        if (out.rgce.empty() || out.rgce.size() > fmla::kMaxTokenBytes)
+            throw tokens::TokenError("the formula needs " + std::to_string(out.rgce.size()) +
+                                     " bytes of tokens; a cell holds at most " +
+                                     std::to_string(fmla::kMaxTokenBytes));
+        out.value = std::move(cached);
+    } catch (const tokens::TokenError& e) {
+        out.rgce.clear();
+        m_fallbacks.push_back({sheet, address, e.what()});
+        setConstant(out, std::move(cached));
+    }
+    return out;
+}
+
+void SavePlan::setConstant(CellOutput& out, model::Value value) {
+    out.value = storable(std::move(value));
+    if (out.value.isText()) out.sst = m_strings.add(toUtf16(out.value.asText()));
+}
+
+}  // namespace spreadsheet::xls::biff

@@ -1,0 +1,48 @@
+// Globals, then the sheets the model can hold, then the model.
+// Macro sheets and modules are read past; chart sheets come in without their charts.
+#include "spreadsheet/xls/biff/workbook_reader.h"
+
+#include "spreadsheet/xls/biff/extern_sheet_table.h"
+#include "spreadsheet/xls/biff/globals_reader.h"
+#include "spreadsheet/xls/biff/model_builder.h"
+#include "spreadsheet/xls/biff/record_fields.h"
+#include "spreadsheet/xls/biff/worksheet_reader.h"
+#include "spreadsheet/xls/biff/xls_error.h"
+
+#include <stdexcept>
+
+namespace spreadsheet::xls::biff {
+namespace {
+
+// A chart sheet has no contents the model holds yet; its substream only has to be there.
+void checkChartSheet(Bytes stream, const SheetEntry& entry) {
+    if (entry.offset >= stream.size())
+        throwDamaged("the chart sheet \"" + entry.name + "\" starts past the end of the Workbook stream");
+    RecordReader reader(stream, entry.offset);
+    readBof(reader.next());
+}
+
+}  // namespace
+
+void readWorkbookStream(Bytes stream, model::Workbook& into) {
+    if (into.sheetCount() != 0) throw std::invalid_argument("a workbook is read into an empty workbook only");
+    const WorkbookGlobals globals = readGlobals(stream);
+    const ReadExternSheets externs(globals.externSheets);
+    std::vector<ReadSheet> sheets;
+    for (std::size_t i = 0; i < globals.sheets.size(); ++i) {
+        const SheetEntry& entry = globals.sheets[i];
+        ReadSheet sheet{&entry, static_cast<int>(i), std::nullopt};
+        if (entry.type == boundsheet::kWorksheet) {
+            sheet.contents = readWorksheet(stream, entry.offset, globals, externs);
+        } else if (entry.type == boundsheet::kChartSheet) {
+            checkChartSheet(stream, entry);
+        } else {
+            continue;  // macro sheets and modules have no place in the model
+        }
+        sheets.push_back(std::move(sheet));
+    }
+    if (sheets.empty()) throwDamaged("the workbook lists no worksheet or chart sheet");
+    buildWorkbook(globals, sheets, into);
+}
+
+}  // namespace spreadsheet::xls::biff

@@ -1,0 +1,34 @@
+// Globals, then the sheets, then the sheet offsets.
+// The stream is built in memory; nothing touches the disk here.
+#include "spreadsheet/xls/biff/workbook_writer.h"
+
+#include "spreadsheet/xls/biff/globals_writer.h"
+#include "spreadsheet/xls/biff/record_stream.h"
+#include "spreadsheet/xls/biff/worksheet_writer.h"
+#include "spreadsheet/xls/biff/xls_error.h"
+
+namespace spreadsheet::xls::biff {
+namespace {
+
+void writeSheet(RecordStream& out, const model::Workbook& workbook, int index, const SavePlan& plan) {
+    switch (workbook.sheet(index).kind()) {
+    case model::SheetKind::Worksheet: return writeWorksheet(out, workbook, index, plan);
+    case model::SheetKind::Chart: break;
+    }
+    throw XlsError(XlsErrorKind::Unstorable,
+                   "the chart sheet \"" + workbook.sheet(index).name() + "\" cannot be stored yet");
+}
+
+}  // namespace
+
+std::vector<uint8_t> buildWorkbookStream(const model::Workbook& workbook, const SavePlan& plan) {
+    RecordStream out;
+    const GlobalsLayout layout = writeGlobals(out, workbook, plan);
+    for (int i = 0; i < workbook.sheetCount(); ++i) {
+        out.patchU32(layout.sheetOffsetFields[i], static_cast<uint32_t>(out.position()));
+        writeSheet(out, workbook, i, plan);
+    }
+    return out.take();
+}
+
+}  // namespace spreadsheet::xls::biff

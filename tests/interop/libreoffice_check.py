@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""LibreOffice, driven headless through its UNO interface with a private
+profile, opens the saved breakeven workbook (sample data), recalculates it, and
+must agree with us: every formula reads back in A1 form as the layout gives
+it, every recalculated result equals ours, and the page setup is one landscape
+A4 page with the given margins. Exits 77 (skipped) when LibreOffice or its
+Python bridge is missing."""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+try:
+    import uno
+    from com.sun.star.beans import PropertyValue
+except ImportError:
+    print("SKIPPED: python3-uno is not installed")
+    sys.exit(77)
+if not shutil.which("soffice"):
+    print("SKIPPED: LibreOffice (soffice) is not installed")
+    sys.exit(77)
+
+import breakeven_expectations as layout
+
+HUNDREDTHS_MM_PER_INCH = 2540
+A4_LONG_SIDE, A4_SHORT_SIDE = 29700, 21000
+PATH = None
+
+
+def property_value(name, value):
+    prop = PropertyValue()
+    prop.Name, prop.Value = name, value
+    return prop
+
+
+class Office:
+    """A private, headless LibreOffice listening on a pipe of its own."""
+
+    def __init__(self):
+        self.folder = tempfile.mkdtemp(prefix="quorvane-lo-")
+        self.pipe = f"quorvane{os.getpid()}"
+        profile = uno.systemPathToFileUrl(os.path.join(self.folder, "profile"))
+        self.process = subprocess.Popen(
+            ["soffice", f"-env:UserInstallation={profile}", "--headless", "--invisible", "--norestore",
+             "--nologo", f"--accept=pipe,name={self.pipe};urp;"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.desktop = self.connect()
+
+    def connect(self):
+        local = uno.getComponentContext()
+        resolver = local.ServiceManager.createInstanceWithContext("com.sun.star.bridge.UnoUrlResolver", local)
+        deadline = time.monotonic() + 90
+        while True:
+            try:
+                context = resolver.resolve(f"uno:pipe,name={self.pipe};urp;StarOffice.ComponentContext")
+                return context.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", context)
+            except Exception:
+                if time.monotonic() > deadline or self.process.poll() is not None:
+                    raise
+                time.sleep(0.5)
+
+    def close(self):
+        try:
+            self.desktop.terminate()
+        except Exception:
+            pass
+        try:
+            self.process.wait(timeout=30)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+class OpenedInLibreOffice(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.office = Office()
+        url = uno.systemPathToFileUrl(os.path.abspath(PATH))
+        cls.document = cls.office.desktop.loadComponentFromURL(url, "_blank", 0, (property_value("Hidden", True),))
+        cls.document.calculateAll()
+        cls.sheet = cls.document.Sheets.getByName(layout.SHEET_NAME)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.document.close(True)
+        cls.office.close()
+
+    def cell(self, a1):
+        row, column = layout.address(a1)
+        return self.sheet.getCellByPosition(column, row)
+
+    def test_formulas_read_back_in_a1_form_as_the_layout_gives_them(self):
+        for a1, formula in layout.FORMULAS.items():
+            self.assertEqual(self.cell(a1).getFormula().replace(";", ","), "=" + formula, a1)
+
+    def test_recalculated_results_equal_ours(self):
+        for a1, value in layout.SAMPLE_RESULTS.items():
+            self.assertAlmostEqual(self.cell(a1).getValue(), value, places=9, msg=a1)
+
+    def test_page_setup_is_one_landscape_a4_page_with_narrow_margins(self):
+        styles = self.document.StyleFamilies.getByName("PageStyles")
+        style = styles.getByName(self.sheet.PageStyle)
+        self.assertTrue(style.IsLandscape)
+        self.assertAlmostEqual(style.Width, A4_LONG_SIDE, delta=2)  # LibreOffice rounds A4 to 21001
+        self.assertAlmostEqual(style.Height, A4_SHORT_SIDE, delta=2)
+        self.assertEqual((style.ScaleToPagesX, style.ScaleToPagesY), (1, 1))
+        for name, inches in (("LeftMargin", 0.7), ("RightMargin", 0.7), ("TopMargin", 0.5), ("BottomMargin", 0.5)):
+            self.assertAlmostEqual(getattr(style, name), inches * HUNDREDTHS_MM_PER_INCH, delta=2, msg=name)
+        self.assertFalse(style.HeaderIsOn)
+        self.assertFalse(style.FooterIsOn)
+
+
+if __name__ == "__main__":
+    PATH = sys.argv.pop(1)
+    unittest.main(verbosity=2)

@@ -1,0 +1,81 @@
+// Builds the breakeven workbook through the embedded spreadsheet exactly as the
+// program does (through the automation interface) and saves it, for the
+// independent readers to judge. With "cells", only the worksheet layout and
+// the page setup are written, without the charts.
+//   make_breakeven_workbook <out.xls> [sample|worked|empty] [cells]
+#include "automation/registry.h"
+#include "report/breakeven_layout.h"
+#include "report/generate_report.h"
+#include "report/page_setup.h"
+#include "shell/context_names.h"
+#include "shell/error_report.h"
+#include "shell/message_service.h"
+#include "spreadsheet/objects/class_registration.h"
+
+#include <QCoreApplication>
+#include <QMap>
+#include <cstdio>
+
+namespace {
+
+// Any report during generation is a failure of the run.
+class FailingMessages final : public shell::MessageService {
+public:
+    shell::MessageAnswer show(const shell::Message& message) override {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
+        ++count;
+        return shell::MessageAnswer::Ok;
+    }
+    int count = 0;
+};
+
+class Fields final : public report::InputFieldsSource {
+public:
+    explicit Fields(QMap<QString, QString> texts) : m_texts(std::move(texts)) {}
+    QString fieldText(const QString& name) const override { return m_texts.value(name); }
+
+private:
+    QMap<QString, QString> m_texts;
+};
+
+QMap<QString, QString> dataSet(const QString& name) {
+    if (name == QLatin1String("worked"))
+        return {{"txtSalesPrice", "10"}, {"txtSalesVolume", "1000"}, {"txtCommission", "2"},
+                {"txtDirectMaterial", "1"}, {"txtAdministrativeCost", "3000"}, {"txtInsurance", "1000"}};
+    if (name == QLatin1String("empty")) return {};
+    return {{"txtName", "Smith & Sons, Inc."}, {"txtSalesPrice", "12.5"},   {"txtSalesVolume", "1000"},
+            {"txtCommission", "2"},            {"txtDirectMaterial", "2.5"}, {"txtShipping", "1.1"},
+            {"txtSupplies", "0.8"},            {"txtOtherVariable", "1.2"},  {"txtAdministrativeCost", "1200"},
+            {"txtInsurance", "500"},           {"txtPropertyTax", "150"},   {"txtRent", "800"},
+            {"txtOtherFixedCost", "750"}};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: make_breakeven_workbook <out.xls> [sample|worked|empty] [cells]\n");
+        return 2;
+    }
+    automation::Registry registry;
+    spreadsheet::objects::registerApplicationClass(registry);
+    const automation::ObjectRef excel = registry.CreateObject("Excel.Application");
+    const automation::ObjectRef workbook = automation::member(excel, "Workbooks")->call("Add").toObject();
+    const automation::ObjectRef sheets = excel->get("Sheets").toObject();
+    while (sheets->get("Count").toI4() > 1) sheets->get("Item", {int16_t{2}}).toObject()->call("Delete");
+    sheets->get("Item", {int16_t{1}}).toObject()->put("Name", "Breakeven Analysis Data");
+
+    FailingMessages messages;
+    const Fields fields(dataSet(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString()));
+    if (argc > 3 && QLatin1String(argv[3]) == QLatin1String("cells")) {
+        shell::ErrorTrap trap(shell::contexts::kGenerateReport, messages);
+        report::writeBreakevenLayout(trap, excel, fields);
+        report::PrinterSetup0(excel, messages);
+    } else {
+        report::GenerateReport(excel, fields, messages);
+    }
+    excel->get("Range", {"C5"}).toObject()->call("Select");
+    workbook->call("SaveAs", {QString::fromLocal8Bit(argv[1]).toStdString()}, {{"FileFormat", int32_t{56}}});
+    return messages.count == 0 ? 0 : 1;
+}

@@ -1,0 +1,89 @@
+// Workbook.SaveAs and Workbooks.Open: the 97-2003 file both ways, the formats
+// accepted, and failures that say what went wrong and change nothing.
+#include "object_test_support.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace object_tests;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder, removed with everything in it at the end of the test.
+struct TempDir {
+    fs::path path;
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "quorvane-objects-XXXXXX").string();
+        path = mkdtemp(pattern.data());
+    }
+    ~TempDir() { fs::remove_all(path); }
+};
+
+std::string pathIn(const TempDir& dir, const char* name) { return (dir.path / name).string(); }
+
+std::string contentsOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+TEST(WorkbookFiles, a_saved_workbook_opens_with_its_cells_formats_and_sheets) {
+    Instance xl;
+    TempDir dir;
+    xl.app->get("Sheets", {int16_t{1}}).toObject()->put("Name", "Breakeven Analysis Data");
+    xl.write("F5", "12.5");
+    xl.write("F6", "1000");
+    xl.write("G7", "=R[-2]C[-1]*R[-1]C[-1]");
+    xl.range("G7")->put("NumberFormat", "#,##0.00");
+    xl.range("C5")->call("Select");
+    const std::string path = pathIn(dir, "book.xls");
+    xl.workbook->call("SaveAs", {path}, {{"FileFormat", int32_t{56}}});
+    EXPECT_EQ(xl.workbook->get("Name").toString(), "book.xls");
+    xl.workbook->call("Close");
+
+    ObjectRef opened = automation::member(xl.app, "Workbooks")->call("Open", {path}).toObject();
+    EXPECT_EQ(opened->get("Name").toString(), "book.xls");
+    EXPECT_EQ(xl.app->get("ActiveSheet").toObject()->get("Name").toString(), "Breakeven Analysis Data");
+    EXPECT_EQ(xl.range("G7")->get("FormulaR1C1").toString(), "=R[-2]C[-1]*R[-1]C[-1]");
+    EXPECT_EQ(xl.range("G7")->get("Text").toString(), "12,500.00");
+    EXPECT_EQ(xl.app->get("ActiveCell").toObject()->get("Address").toString(), "$C$5");
+    EXPECT_EQ(xl.app->get("Sheets").toObject()->get("Count").toI4(), 3);
+}
+
+TEST(WorkbookFiles, both_accepted_formats_write_the_same_file_and_others_are_refused) {
+    Instance xl;
+    TempDir dir;
+    xl.write("A1", "1");
+    xl.workbook->call("SaveAs", {pathIn(dir, "a.xls"), int32_t{56}});
+    xl.workbook->call("SaveAs", {pathIn(dir, "b.xls")}, {{"FileFormat", int32_t{-4143}}});
+    EXPECT_EQ(contentsOf(pathIn(dir, "a.xls")), contentsOf(pathIn(dir, "b.xls")));
+    EXPECT_GT(contentsOf(pathIn(dir, "a.xls")).size(), 1000u);
+    EXPECT_EQ(failureOf([&] { xl.workbook->call("SaveAs", {pathIn(dir, "c.xlsx")}, {{"FileFormat", int32_t{51}}}); }),
+              "SaveAs method of Workbook class failed: the file format 51 is not supported; use 56 (Excel 97-2003 "
+              "workbook) or -4143.");
+    EXPECT_FALSE(fs::exists(pathIn(dir, "c.xlsx")));
+}
+
+TEST(WorkbookFiles, a_save_into_a_missing_folder_fails_clearly) {
+    Instance xl;
+    TempDir dir;
+    const std::string path = pathIn(dir, "no-such-folder/book.xls");
+    const std::string failure = failureOf([&] { xl.workbook->call("SaveAs", {path}); });
+    EXPECT_EQ(failure.rfind("SaveAs method of Workbook class failed: ", 0), 0u) << failure;
+    EXPECT_NE(failure.find("no-such-folder"), std::string::npos) << failure;
+}
+
+TEST(WorkbookFiles, a_file_that_is_not_a_workbook_is_refused_and_nothing_opens) {
+    Instance xl;
+    TempDir dir;
+    std::ofstream(pathIn(dir, "notes.xls")) << "These are just notes, not a workbook.";
+    ObjectRef workbooks = automation::member(xl.app, "Workbooks");
+    const std::string failure = failureOf([&] { workbooks->call("Open", {pathIn(dir, "notes.xls")}); });
+    EXPECT_EQ(failure.rfind("Open method of Workbooks class failed: ", 0), 0u) << failure;
+    EXPECT_EQ(failureOf([&] { workbooks->call("Open", {pathIn(dir, "missing.xls")}); }).empty(), false);
+    EXPECT_EQ(workbooks->get("Count").toI4(), 1);
+}

@@ -1,0 +1,144 @@
+// Saving to and opening from disk: the file is a compound file holding the
+// Workbook stream; a save that fails leaves the previous file as it was and
+// says which path and why; opening reports the path with what went wrong.
+#include "biff_test_support.h"
+#include "sample_workbooks.h"
+
+#include "spreadsheet/xls/ole/compound_file_reader.h"
+
+#include <gmock/gmock.h>
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+using namespace biff_test;
+using biff::XlsError;
+using biff::XlsErrorKind;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+namespace {
+
+std::vector<uint8_t> fileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void save(const model::Workbook& book, const std::filesystem::path& path) {
+    formula::Evaluator evaluator(book);
+    biff::saveWorkbook(book, evaluator, path);
+}
+
+XlsError saveError(const model::Workbook& book, const std::filesystem::path& path) {
+    try {
+        save(book, path);
+    } catch (const XlsError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "the save did not fail";
+    return XlsError(XlsErrorKind::SaveFailed, "none");
+}
+
+XlsError loadError(const std::filesystem::path& path) {
+    model::Workbook into;
+    try {
+        biff::loadWorkbook(path, into);
+    } catch (const XlsError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "the load did not fail";
+    return XlsError(XlsErrorKind::Damaged, "none");
+}
+
+}  // namespace
+
+TEST(WorkbookFile, a_saved_file_is_a_compound_file_with_the_workbook_stream_and_reads_back) {
+    ScratchFolder folder;
+    const auto path = folder.path() / "breakeven.xls";
+    model::Workbook book;
+    buildBreakeven(book);
+    save(book, path);
+    const auto file = spreadsheet::xls::ole::CompoundFileReader::fromFile(path);
+    EXPECT_EQ(file.streamNames(), std::vector<std::string>{"Workbook"});
+    EXPECT_EQ(file.stream("Workbook"), streamOf(book));
+    model::Workbook back;
+    biff::loadWorkbook(path, back);
+    EXPECT_THAT(differences(book, back), IsEmpty());
+}
+
+// A workbook the format cannot hold fails before anything is written: the file saved before stays.
+TEST(WorkbookFile, a_failed_save_leaves_the_previous_file_and_no_temporary_file) {
+    ScratchFolder folder;
+    const auto path = folder.path() / "kept.xls";
+    model::Workbook good;
+    buildEverything(good);
+    save(good, path);
+    const std::vector<uint8_t> before = fileBytes(path);
+    model::Workbook withChart;
+    withChart.addSheet("Data", model::SheetKind::Worksheet, 0);
+    withChart.addSheet("Chart1", model::SheetKind::Chart, 1);
+    const XlsError e = saveError(withChart, path);
+    EXPECT_EQ(e.kind(), XlsErrorKind::SaveFailed);
+    EXPECT_EQ(std::string(e.what()), "cannot save \"" + path.string() +
+                                         "\": cannot store the workbook: the chart sheet \"Chart1\" cannot be stored yet");
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(WorkbookFile, a_save_into_a_missing_folder_names_the_path) {
+    ScratchFolder folder;
+    const auto path = folder.path() / "no such folder" / "book.xls";
+    model::Workbook book;
+    buildEverything(book);
+    const XlsError e = saveError(book, path);
+    EXPECT_EQ(e.kind(), XlsErrorKind::SaveFailed);
+    EXPECT_THAT(e.what(), HasSubstr("cannot save \"" + path.string() + "\": "));
+}
+
+// Charts are not stored yet: a workbook with one is refused rather than saved without it.
+TEST(WorkbookFile, workbooks_the_format_cannot_hold_are_refused) {
+    model::Workbook none;
+    EXPECT_THROW(streamOf(none), XlsError) << "no sheets";
+    model::Workbook embedded;
+    embedded.addSheet("Data", model::SheetKind::Worksheet, 0);
+    embedded.embedChart(0, model::Chart{}, model::ShapeBounds{0, 0, 200, 100});
+    try {
+        streamOf(embedded);
+        ADD_FAILURE() << "an embedded chart was dropped";
+    } catch (const XlsError& e) {
+        EXPECT_STREQ(e.what(), "cannot store the workbook: the charts on the sheet \"Data\" cannot be stored yet");
+    }
+    model::Workbook longName;
+    longName.addSheet(std::string(32, 'n'), model::SheetKind::Worksheet, 0);
+    try {
+        streamOf(longName);
+        ADD_FAILURE() << "a 32-character sheet name was stored";
+    } catch (const XlsError& e) {
+        EXPECT_EQ(e.kind(), XlsErrorKind::Unstorable);
+        EXPECT_THAT(e.what(), HasSubstr("has 32 characters; a sheet name has 1 to 31"));
+    }
+}
+
+TEST(WorkbookFile, opening_names_the_path_and_the_fault) {
+    ScratchFolder folder;
+    const XlsError missing = loadError(folder.path() / "missing.xls");
+    EXPECT_EQ(missing.kind(), XlsErrorKind::ReadFailed);
+    EXPECT_THAT(missing.what(), HasSubstr("cannot read \"" + (folder.path() / "missing.xls").string() + "\": "));
+
+    const auto text = folder.path() / "notes.xls";
+    std::ofstream(text) << "not a workbook";
+    const XlsError foreign = loadError(text);
+    EXPECT_EQ(foreign.kind(), XlsErrorKind::NotWorkbook);
+    EXPECT_EQ(std::string(foreign.what()), "not an Excel 97-2003 workbook: \"" + text.string() +
+                                               "\": not a compound file: the signature is missing");
+}
+
+TEST(WorkbookFile, reading_into_a_workbook_that_has_sheets_is_refused) {
+    model::Workbook book;
+    buildEverything(book);
+    model::Workbook into;
+    into.addSheet("Existing", model::SheetKind::Worksheet, 0);
+    EXPECT_THROW(biff::loadWorkbookStream(streamOf(book), into), std::invalid_argument);
+    EXPECT_EQ(into.sheetCount(), 1);
+}
