@@ -15,6 +15,23 @@ std::string describeNamed(const NamedArgs& named) {
     return out;
 }
 
+// The log keeps what was passed, but not the objects themselves: a recorded
+// object passed as an argument holds the log, and the log holding it back
+// would keep both alive for ever. The record's text still names it OBJECT.
+Variant withoutObject(const Variant& v) { return v.isObject() ? Variant(ObjectRef()) : v; }
+
+Args withoutObjects(const Args& args) {
+    Args out;
+    for (const Variant& v : args) out.push_back(withoutObject(v));
+    return out;
+}
+
+NamedArgs withoutObjects(const NamedArgs& named) {
+    NamedArgs out;
+    for (const NamedArg& n : named) out.push_back({n.name, withoutObject(n.value)});
+    return out;
+}
+
 class RecordingObject final : public ObjectDecorator {
 public:
     RecordingObject(ObjectRef inner, std::shared_ptr<CallLog> log, std::string path)
@@ -23,7 +40,12 @@ public:
 protected:
     void before(CallKind kind, std::string_view member, const Args& args, const NamedArgs& named,
                 const Variant& value) override {
-        m_log->add({kind, path(), std::string(member), args, named, value});
+        CallRecord record{kind, path(), std::string(member), args, named, value, {}};
+        record.text = record.describe();  // described while the objects are still there
+        record.args = withoutObjects(args);
+        record.named = withoutObjects(named);
+        record.value = withoutObject(value);
+        m_log->add(std::move(record));
     }
     ObjectRef wrap(ObjectRef inner, std::string path) override {
         return std::make_shared<RecordingObject>(std::move(inner), m_log, std::move(path));
@@ -42,6 +64,7 @@ std::string ObjectDecorator::childPath(std::string_view member, const Args& args
 }
 
 std::string CallRecord::describe() const {
+    if (!text.empty()) return text;
     const std::string target = path + "." + member;
     switch (kind) {
     case CallKind::Get: return "get " + target + (args.empty() ? "" : "(" + describeArgs(args) + ")");

@@ -23,6 +23,7 @@ struct CallRecord {
     Args args;
     NamedArgs named;
     Variant value;       // the value written, for Put
+    std::string text;    // the description, made when the call was logged (objects are not kept)
 
     // "get Application.Sheets(I2(2))", "put Application.Cursor = I4(2)",
     // "call Application.Workbooks.Add()", "call Chart.Location(Where:=I2(2), Name:=BSTR("x"))".

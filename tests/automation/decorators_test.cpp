@@ -59,3 +59,16 @@ TEST(FailingObject, fails_every_call_of_a_named_member) {
     EXPECT_NO_THROW(failing->put("Value", 2));
     EXPECT_EQ(counter->value, 2);
 }
+
+TEST(RecordingObject, a_recorded_object_passed_as_an_argument_is_not_kept_alive_by_the_log) {
+    // Before the fix the log held the argument, the argument held the log, and neither was ever freed.
+    std::weak_ptr<test_objects::Counter> watched;
+    {
+        auto counter = std::make_shared<test_objects::Counter>();
+        watched = counter;
+        auto log = std::make_shared<automation::CallLog>();
+        ObjectRef recorded = automation::recordCalls(counter, log, "Counter");
+        EXPECT_THROW(recorded->put("Value", automation::Variant(recorded)), AutomationError);  // no number
+    }
+    EXPECT_TRUE(watched.expired());
+}

@@ -2,7 +2,9 @@
 // accepted, and failures that say what went wrong and change nothing.
 #include "object_test_support.h"
 
+#include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -86,4 +88,44 @@ TEST(WorkbookFiles, a_file_that_is_not_a_workbook_is_refused_and_nothing_opens) 
     EXPECT_EQ(failure.rfind("Open method of Workbooks class failed: ", 0), 0u) << failure;
     EXPECT_EQ(failureOf([&] { workbooks->call("Open", {pathIn(dir, "missing.xls")}); }).empty(), false);
     EXPECT_EQ(workbooks->get("Count").toI4(), 1);
+}
+
+namespace {
+
+// While alive, the process may not write files larger than `bytes`: a full
+// disk as the save sees it (a write fails part-way with "File too large").
+struct FileSizeLimit {
+    rlimit saved{};
+    void (*savedHandler)(int) = nullptr;
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, savedHandler);
+    }
+};
+
+}  // namespace
+
+TEST(WorkbookFiles, a_save_that_runs_out_of_space_leaves_the_existing_file_untouched) {
+    Instance xl;
+    TempDir dir;
+    const std::string path = pathIn(dir, "book.xls");
+    std::ofstream(path) << "the user's earlier file";
+    for (int row = 1; row <= 200; ++row)
+        xl.write(("A" + std::to_string(row)).c_str(), "a text long enough to make the file larger than the limit");
+    std::string failure;
+    {
+        FileSizeLimit full(2048);
+        failure = failureOf([&] { xl.workbook->call("SaveAs", {path}); });
+    }
+    EXPECT_EQ(failure.rfind("SaveAs method of Workbook class failed: ", 0), 0u) << failure;
+    EXPECT_EQ(contentsOf(path), "the user's earlier file");
+    for (const auto& entry : fs::directory_iterator(dir.path))  // no half-written temporary file stays behind
+        EXPECT_EQ(entry.path().filename(), "book.xls");
 }
