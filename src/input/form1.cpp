@@ -10,6 +10,7 @@
 #include "shell/main_services.h"
 #include "shell/settings_store.h"
 #include "shell/twips.h"
+#include "shell/window_look.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -27,20 +28,6 @@ constexpr int kClientHeight = 6390;
 constexpr double kWindowFontPoints = 9;
 constexpr double kButtonFontPoints = 11.25;
 constexpr int kCaptionGap = 4;  // pixels between a caption and its field
-
-QFont arialBold(double points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-void paintWhite(QWidget& widget) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
 
 // Captions stand as designed. One whose text runs wider in this font than its
 // designed width grows into the free space before its field, or, when that is
@@ -62,8 +49,8 @@ Form1::Form1(ShellServices services)
       m_writeNotice(m_services.messages) {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(shell::twipsToPixels(kClientWidth), shell::twipsToPixels(kClientHeight));
-    setFont(arialBold(kWindowFontPoints));
-    paintWhite(*this);
+    setFont(shell::arialBold(kWindowFontPoints));
+    shell::paintWhite(*this);
     m_pointer = new shell::WindowPointer(*this);
     buildControls();
     setTabOrder();
@@ -75,7 +62,7 @@ void Form1::buildControls() {
     for (const ButtonInfo& info : inputButtons()) {
         auto* button = new QPushButton(QLatin1String(info.caption), this);
         button->setObjectName(QLatin1String(info.name));
-        button->setFont(arialBold(kButtonFontPoints));
+        button->setFont(shell::arialBold(kButtonFontPoints));
         button->setGeometry(shell::twipRect(info.left, info.top, info.width, info.height));
         m_pointer->watchButton(*button);
         m_buttons.insert(QLatin1String(info.name), button);
@@ -84,7 +71,7 @@ void Form1::buildControls() {
         auto* frame = new QGroupBox(QLatin1String(info.caption), this);
         frame->setObjectName(QStringLiteral("Frame%1").arg(info.number));
         frame->setGeometry(shell::twipRect(info.left, info.top, info.width, info.height));
-        paintWhite(*frame);
+        shell::paintWhite(*frame);
         m_pointer->watchBackground(*frame);
         m_frames.insert(info.number, frame);
     }

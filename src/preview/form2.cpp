@@ -9,6 +9,7 @@
 #include "shell/hand_cursor.h"
 #include "shell/main_services.h"
 #include "shell/twips.h"
+#include "shell/window_look.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -29,20 +30,6 @@ namespace preview {
 namespace {
 
 using layout::Control;
-
-QFont arialBold(double points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-void paintWhite(QWidget& widget) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
 
 void place(QWidget& widget, const Control& control) {
     widget.setObjectName(QLatin1String(control.name));
@@ -71,7 +58,7 @@ Form2::Form2(PreviewServices services)
       m_services(std::move(services)) {
     setObjectName(QStringLiteral("Form2"));
     setFixedSize(shell::twipsToPixels(layout::kClientWidth), shell::twipsToPixels(layout::kClientHeight));
-    setFont(arialBold(layout::kWindowFontPoints));
+    setFont(shell::arialBold(layout::kWindowFontPoints));
     m_pointer = new shell::WindowPointer(*this);
     buildControls();
     setTabOrder();
@@ -114,11 +101,11 @@ void Form2::buildViewport() {
     place(*m_picture2, layout::kPicture2);
     m_picture2->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // two pixels on every side
     m_picture2->setFocusPolicy(Qt::StrongFocus);
-    paintWhite(*m_picture2);
+    shell::paintWhite(*m_picture2);
     shell::markAsPictureBox(*m_picture2);
     m_viewportInside = new QWidget(m_picture2);
     m_viewportInside->setGeometry(m_picture2->contentsRect());
-    paintWhite(*m_viewportInside);
+    shell::paintWhite(*m_viewportInside);
 
     m_picture1 = new PictureBox(m_viewportInside);
     m_picture1->setObjectName(QLatin1String(layout::kPicture1.name));
@@ -130,7 +117,7 @@ void Form2::buildButtons() {
     const auto addButton = [this](const Control& control, const char* caption, QWidget* container) {
         auto* button = new QPushButton(QLatin1String(caption), container);
         place(*button, control);
-        button->setFont(arialBold(layout::kButtonFontPoints));
+        button->setFont(shell::arialBold(layout::kButtonFontPoints));
         m_pointer->watchButton(*button);
         return button;
     };
