@@ -1,0 +1,66 @@
+#include "spreadsheet/render/cell_fonts.h"
+
+#include "spreadsheet/render/sheet_geometry.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace spreadsheet::render {
+namespace {
+
+// Families with a metric-compatible stand-in that fontconfig setups carry.
+struct StandIn {
+    std::string_view family;
+    const char* standIn;
+};
+constexpr StandIn kStandIns[] = {
+    {"Arial", "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Courier New", "Liberation Mono"},
+};
+
+// Heavy families that are a weight of a common family.
+struct HeavyFamily {
+    std::string_view family;
+    const char* base;
+};
+constexpr HeavyFamily kHeavyFamilies[] = {{"Arial Black", "Arial"}};
+
+bool sameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) ==
+                                                  std::tolower(static_cast<unsigned char>(y)); });
+}
+
+QStringList familiesFor(std::string_view family) {
+    QStringList families{QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()))};
+    for (const StandIn& s : kStandIns)
+        if (sameName(family, s.family)) families << QString::fromLatin1(s.standIn);
+    return families;
+}
+
+}  // namespace
+
+int fontPixelSize(double points) { return std::max(1, pixelsFromPoints(points)); }
+
+QFont screenFont(const model::Font& font) {
+    QFont q;
+    q.setFamilies(familiesFor(font.name));
+    q.setPixelSize(fontPixelSize(font.size));
+    q.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    q.setItalic(font.italic);
+    q.setKerning(false);  // cells space their characters by the font's advances alone
+    for (const HeavyFamily& heavy : kHeavyFamilies) {
+        if (!sameName(font.name, heavy.family)) continue;
+        if (!QFontDatabase::hasFamily(QString::fromUtf8(font.name.c_str()))) {
+            q.setFamilies(familiesFor(heavy.base));
+            q.setWeight(QFont::Black);
+        }
+    }
+    return q;
+}
+
+}  // namespace spreadsheet::render
