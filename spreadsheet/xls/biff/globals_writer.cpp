@@ -2,6 +2,7 @@
 // Every setting the model does not hold is written with the value a new workbook has.
 #include "spreadsheet/xls/biff/globals_writer.h"
 
+#include "spreadsheet/xls/biff/drawing_writer.h"
 #include "spreadsheet/xls/biff/name_records.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/record_ids.h"
@@ -126,7 +127,7 @@ GlobalsLayout writeGlobals(RecordStream& out, const model::Workbook& workbook, c
     out.end();
     writeLinks(out, workbook, plan);
     writeNames(out, workbook, plan);
-    // MSODRAWINGGROUP goes here once sheets carry drawings.
+    writeWorkbookDrawingGroup(out, workbook);
     writeSharedStrings(out, plan.strings());
     writeEof(out);
     return layout;

@@ -2,8 +2,8 @@
 // per sheet, links and names, and the shared strings. The sheets' stream
 // offsets are not known yet; the layout says where to patch them in.
 //
-// Drawings and charts add their records in the places this writer marks:
-// MSODRAWINGGROUP goes after the names and before the SST.
+// The drawing group (MSODRAWINGGROUP) of the embedded charts goes after the
+// names and before the SST.
 #pragma once
 
 #include "spreadsheet/model/workbook.h"

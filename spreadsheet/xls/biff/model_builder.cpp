@@ -109,9 +109,17 @@ void buildWorkbook(const WorkbookGlobals& globals, const std::vector<ReadSheet>&
     for (const ReadSheet& read : sheets) {
         const bool chart = !read.contents.has_value();
         if (read.boundIndex == globals.activeSheet) active = into.sheetCount();
+        const int index = into.sheetCount();
         model::Sheet& sheet = into.addSheet(read.entry->name, chart ? model::SheetKind::Chart : model::SheetKind::Worksheet,
-                                            into.sheetCount());
-        if (!chart) buildWorksheet(globals, read, sheet);
+                                            index);
+        if (chart) {
+            if (read.chart) sheet.setChart(*read.chart);
+            sheet.setPageSetup(read.chartPageSetup);
+            continue;
+        }
+        buildWorksheet(globals, read, sheet);
+        for (const ReadShape& shape : read.contents->shapes)
+            into.embedChart(index, shape.chart, boundsOf(sheet, shape.anchor));
     }
     into.setActiveSheet(active);
 }

@@ -1,14 +1,17 @@
 // What the reader gathers from the workbook stream before it touches the
 // model: the globals (fonts, formats, XFs, palette, sheets, shared strings,
-// EXTERNSHEET entries, names) and each sheet's contents. A damaged file is
-// refused while these are filled, so the target workbook stays untouched.
+// EXTERNSHEET entries, names) and each sheet's contents, embedded charts
+// included. A damaged file is refused while these are filled, so the target
+// workbook stays untouched.
 #pragma once
 
 #include "spreadsheet/formula/formula.h"
+#include "spreadsheet/model/chart.h"
 #include "spreadsheet/model/page_setup.h"
 #include "spreadsheet/model/palette.h"
 #include "spreadsheet/model/sheet.h"
 #include "spreadsheet/model/style.h"
+#include "spreadsheet/xls/biff/drawing_anchor.h"
 #include "spreadsheet/xls/biff/name_records.h"
 
 #include <cstdint>
@@ -70,6 +73,12 @@ struct ReadRow {
     uint16_t xf = 0;
 };
 
+// An embedded chart: where its shape is anchored, and the chart.
+struct ReadShape {
+    CellAnchor anchor;
+    model::Chart chart;
+};
+
 struct SheetContents {
     std::vector<ReadCell> cells;
     std::vector<ReadColumns> columns;
@@ -81,6 +90,7 @@ struct SheetContents {
     std::optional<model::RangeList> selection;
     model::CellAddress activeCell{1, 1};
     model::PageSetup pageSetup;
+    std::vector<ReadShape> shapes;  // embedded charts in z-order
 };
 
 }  // namespace spreadsheet::xls::biff

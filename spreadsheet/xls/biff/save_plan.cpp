@@ -3,6 +3,7 @@
 #include "spreadsheet/xls/biff/save_plan.h"
 
 #include "spreadsheet/formula/formula.h"
+#include "spreadsheet/xls/biff/chart_fields.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/unicode_text.h"
 #include "spreadsheet/xls/biff/xls_error.h"
@@ -30,8 +31,7 @@ SavePlan::SavePlan(const model::Workbook& workbook, formula::Evaluator& evaluato
 }
 
 // Other programs refuse a file whose sheet names break the format's rules.
-// Charts are not written yet: rather than lose them without a word, the save
-// is refused before anything is written.
+// A sheet's shapes share one block of 1024 shape ids, the group shape's among them.
 void SavePlan::checkStorable(const model::Workbook& workbook) const {
     for (int i = 0; i < workbook.sheetCount(); ++i) {
         const model::Sheet& sheet = workbook.sheet(i);
@@ -39,11 +39,10 @@ void SavePlan::checkStorable(const model::Workbook& workbook) const {
         if (length == 0 || length > limits::kMaxSheetName)
             throw XlsError(XlsErrorKind::Unstorable, "the sheet name \"" + sheet.name() + "\" has " +
                                                          std::to_string(length) + " characters; a sheet name has 1 to 31");
-        if (sheet.kind() == model::SheetKind::Chart)
-            throw XlsError(XlsErrorKind::Unstorable, "the chart sheet \"" + sheet.name() + "\" cannot be stored yet");
-        if (!sheet.shapes().empty())
-            throw XlsError(XlsErrorKind::Unstorable,
-                           "the charts on the sheet \"" + sheet.name() + "\" cannot be stored yet");
+        if (sheet.shapes().size() >= officeart::kShapesPerCluster)
+            throw XlsError(XlsErrorKind::Unstorable, "the sheet \"" + sheet.name() + "\" has " +
+                                                         std::to_string(sheet.shapes().size()) +
+                                                         " charts; a sheet holds at most 1023");
     }
 }
 
@@ -59,6 +58,9 @@ SheetOutput SavePlan::planSheet(const model::Workbook& workbook, int index, form
     }
     const auto& printArea = sheet.pageSetup().printArea;
     if (printArea && !printArea->empty()) out.printAreaEntry = m_externs.indexOf(sheet.name());
+    if (const model::Chart* chart = sheet.chart()) out.chart = planChart(*chart, workbook, m_externs, m_styles, evaluator);
+    for (const model::Shape& shape : sheet.shapes())
+        out.shapeCharts.push_back(planChart(shape.chart, workbook, m_externs, m_styles, evaluator));
     return out;
 }
 

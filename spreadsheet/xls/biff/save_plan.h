@@ -9,6 +9,7 @@
 
 #include "spreadsheet/formula/evaluator.h"
 #include "spreadsheet/model/workbook.h"
+#include "spreadsheet/xls/biff/chart_plan.h"
 #include "spreadsheet/xls/biff/extern_sheet_table.h"
 #include "spreadsheet/xls/biff/shared_string_table.h"
 #include "spreadsheet/xls/biff/style_table.h"
@@ -38,6 +39,8 @@ struct SheetOutput {
     std::map<int, uint16_t> rowXfs;
     std::map<int, uint16_t> columnXfs;
     std::optional<uint16_t> printAreaEntry;  // the EXTERNSHEET entry of the sheet, when it has a print area
+    std::optional<ChartOutput> chart;        // a chart sheet's chart
+    std::vector<ChartOutput> shapeCharts;    // the embedded charts, one per shape in z-order
 };
 
 // A formula cell written as its value, and why.

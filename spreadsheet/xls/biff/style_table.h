@@ -32,6 +32,9 @@ public:
     uint16_t add(const model::CellStyle& style);
     // The XF index of a style added before; the default XF for one never added.
     uint16_t xfOf(const model::CellStyle& style) const;
+    // The id of a number format that no cell needs to carry (a chart axis's),
+    // appending its FORMAT record when new.
+    uint16_t addNumberFormat(const std::string& code) { return addFormat(code); }
 
     // FONT records in order: record k is font index k, or k + 1 from the fifth on.
     const std::vector<model::Font>& fonts() const { return m_fonts; }

@@ -1,7 +1,8 @@
 // Globals, then the sheets the model can hold, then the model.
-// Macro sheets and modules are read past; chart sheets come in without their charts.
+// Macro sheets and modules are read past; chart sheets come in with their charts.
 #include "spreadsheet/xls/biff/workbook_reader.h"
 
+#include "spreadsheet/xls/biff/chart_reader.h"
 #include "spreadsheet/xls/biff/extern_sheet_table.h"
 #include "spreadsheet/xls/biff/globals_reader.h"
 #include "spreadsheet/xls/biff/model_builder.h"
@@ -14,12 +15,14 @@
 namespace spreadsheet::xls::biff {
 namespace {
 
-// A chart sheet has no contents the model holds yet; its substream only has to be there.
-void checkChartSheet(Bytes stream, const SheetEntry& entry) {
+// A chart sheet is its chart's substream.
+void readChartSheet(Bytes stream, const WorkbookGlobals& globals, const ReadExternSheets& externs, ReadSheet& sheet) {
+    const SheetEntry& entry = *sheet.entry;
     if (entry.offset >= stream.size())
         throwDamaged("the chart sheet \"" + entry.name + "\" starts past the end of the Workbook stream");
     RecordReader reader(stream, entry.offset);
     readBof(reader.next());
+    sheet.chart = readChartSubstream(reader, globals, externs, &sheet.chartPageSetup);
 }
 
 }  // namespace
@@ -31,11 +34,11 @@ void readWorkbookStream(Bytes stream, model::Workbook& into) {
     std::vector<ReadSheet> sheets;
     for (std::size_t i = 0; i < globals.sheets.size(); ++i) {
         const SheetEntry& entry = globals.sheets[i];
-        ReadSheet sheet{&entry, static_cast<int>(i), std::nullopt};
+        ReadSheet sheet{&entry, static_cast<int>(i), std::nullopt, std::nullopt, {}};
         if (entry.type == boundsheet::kWorksheet) {
             sheet.contents = readWorksheet(stream, entry.offset, globals, externs);
         } else if (entry.type == boundsheet::kChartSheet) {
-            checkChartSheet(stream, entry);
+            readChartSheet(stream, globals, externs, sheet);
         } else {
             continue;  // macro sheets and modules have no place in the model
         }

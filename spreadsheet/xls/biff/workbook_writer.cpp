@@ -2,6 +2,7 @@
 // The stream is built in memory; nothing touches the disk here.
 #include "spreadsheet/xls/biff/workbook_writer.h"
 
+#include "spreadsheet/xls/biff/chart_writer.h"
 #include "spreadsheet/xls/biff/globals_writer.h"
 #include "spreadsheet/xls/biff/record_stream.h"
 #include "spreadsheet/xls/biff/worksheet_writer.h"
@@ -10,13 +11,22 @@
 namespace spreadsheet::xls::biff {
 namespace {
 
+// A chart sheet is its chart's substream, sized to the printable page.
+void writeChartSheet(RecordStream& out, const model::Workbook& workbook, int index, const SheetOutput& output) {
+    const model::Sheet& sheet = workbook.sheet(index);
+    if (!sheet.chart() || !output.chart)
+        throw XlsError(XlsErrorKind::Unstorable, "the chart sheet \"" + sheet.name() + "\" has no chart");
+    ChartPlacement placement = chartSheetPlacement(sheet.pageSetup());
+    placement.selected = index == workbook.activeSheetIndex();
+    writeChartSubstream(out, *sheet.chart(), *output.chart, sheet.pageSetup(), placement, workbook.palette());
+}
+
 void writeSheet(RecordStream& out, const model::Workbook& workbook, int index, const SavePlan& plan) {
     switch (workbook.sheet(index).kind()) {
     case model::SheetKind::Worksheet: return writeWorksheet(out, workbook, index, plan);
-    case model::SheetKind::Chart: break;
+    case model::SheetKind::Chart: return writeChartSheet(out, workbook, index, plan.sheet(index));
     }
-    throw XlsError(XlsErrorKind::Unstorable,
-                   "the chart sheet \"" + workbook.sheet(index).name() + "\" cannot be stored yet");
+    throw XlsError(XlsErrorKind::Unstorable, "the sheet \"" + workbook.sheet(index).name() + "\" is of no known kind");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The whole workbook stream: the globals substream, then one substream per
 // sheet, with each sheet's stream offset patched into its BOUNDSHEET8 record
-// once the sheet is laid out. Sheets are written by their kind; a chart sheet
-// substream takes its place in the same loop once charts are stored.
+// once the sheet is laid out. Sheets are written by their kind: a worksheet
+// substream, or a chart sheet's chart substream.
 #pragma once
 
 #include "spreadsheet/formula/evaluator.h"

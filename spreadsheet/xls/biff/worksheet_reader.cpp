@@ -3,6 +3,7 @@
 #include "spreadsheet/xls/biff/worksheet_reader.h"
 
 #include "spreadsheet/xls/biff/cell_reader.h"
+#include "spreadsheet/xls/biff/drawing_reader.h"
 #include "spreadsheet/xls/biff/globals_reader.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/record_ids.h"
@@ -131,16 +132,6 @@ bool readLayoutRecord(const Record& r, SheetContents& sheet) {
     return true;
 }
 
-// Passes over a substream nested in this one, up to its EOF.
-void skipNested(RecordReader& reader) {
-    for (int depth = 1; depth > 0;) {
-        if (reader.atEnd()) throwDamaged("an embedded substream has no EOF record");
-        const uint16_t id = reader.next().id;
-        if (id == record::kBof) ++depth;
-        if (id == record::kEof) --depth;
-    }
-}
-
 }  // namespace
 
 SheetContents readWorksheet(Bytes stream, std::size_t offset, const WorkbookGlobals& globals,
@@ -152,18 +143,22 @@ SheetContents readWorksheet(Bytes stream, std::size_t offset, const WorkbookGlob
     readBof(reader.next());
     SheetContents sheet;
     CellReader cells(globals, externs);
+    DrawingReader drawing(globals, externs);
     for (;;) {
         if (reader.atEnd()) throwDamaged("a worksheet has no EOF record");
         const Record r = reader.next();
         if (r.id == record::kEof) break;
         if (r.id == record::kBof) {
-            skipNested(reader);
+            drawing.readNested(reader);
             continue;
         }
-        if (!cells.read(r) && !readLayoutRecord(r, sheet)) readPageRecord(r, sheet.pageSetup);
+        if (!cells.read(r) && !drawing.read(r) && !readLayoutRecord(r, sheet)) readPageRecord(r, sheet.pageSetup);
     }
     sheet.cells = cells.finish();
+    sheet.shapes = drawing.finish();
     return sheet;
 }
+
+bool readPageSetupRecord(const Record& record, model::PageSetup& setup) { return readPageRecord(record, setup); }
 
 }  // namespace spreadsheet::xls::biff

@@ -4,6 +4,7 @@
 
 #include "spreadsheet/xls/biff/cell_table_writer.h"
 #include "spreadsheet/xls/biff/column_records.h"
+#include "spreadsheet/xls/biff/drawing_writer.h"
 #include "spreadsheet/xls/biff/page_setup_records.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/record_ids.h"
@@ -58,7 +59,7 @@ void writeWorksheet(RecordStream& out, const model::Workbook& workbook, int shee
     const std::size_t defColWidth = writeColumns(out, sheet, output);
     writeDimensions(out, output);
     const std::vector<std::size_t> dbCells = writeCellTable(out, output, rows);
-    // The drawing records of embedded charts go here.
+    writeSheetDrawing(out, workbook, sheetIndex, plan);
     writeWindow2(out, sheetIndex == workbook.activeSheetIndex());
     writeSelection(out, sheet);
     writeMergeCells(out, sheet);

@@ -2,8 +2,8 @@
 // INDEX, the settings block, the page setup block, the columns, DIMENSIONS,
 // the cell table, the window records, MERGECELLS and EOF.
 //
-// Drawings (the charts embedded in a sheet) add their records after the cell
-// table and before WINDOW2, where this writer marks the place.
+// The charts embedded in the sheet (drawing, object and chart records) go
+// after the cell table and before WINDOW2.
 #pragma once
 
 #include "spreadsheet/model/workbook.h"

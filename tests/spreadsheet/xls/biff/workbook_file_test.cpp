@@ -75,13 +75,13 @@ TEST(WorkbookFile, a_failed_save_leaves_the_previous_file_and_no_temporary_file)
     buildEverything(good);
     save(good, path);
     const std::vector<uint8_t> before = fileBytes(path);
-    model::Workbook withChart;
-    withChart.addSheet("Data", model::SheetKind::Worksheet, 0);
-    withChart.addSheet("Chart1", model::SheetKind::Chart, 1);
-    const XlsError e = saveError(withChart, path);
+    model::Workbook longName;
+    longName.addSheet("Data", model::SheetKind::Worksheet, 0);
+    longName.addSheet(std::string(32, 'n'), model::SheetKind::Chart, 1);
+    const XlsError e = saveError(longName, path);
     EXPECT_EQ(e.kind(), XlsErrorKind::SaveFailed);
-    EXPECT_EQ(std::string(e.what()), "cannot save \"" + path.string() +
-                                         "\": cannot store the workbook: the chart sheet \"Chart1\" cannot be stored yet");
+    EXPECT_EQ(std::string(e.what()), "cannot save \"" + path.string() + "\": cannot store the workbook: the sheet name \"" +
+                                         std::string(32, 'n') + "\" has 32 characters; a sheet name has 1 to 31");
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
@@ -96,18 +96,18 @@ TEST(WorkbookFile, a_save_into_a_missing_folder_names_the_path) {
     EXPECT_THAT(e.what(), HasSubstr("cannot save \"" + path.string() + "\": "));
 }
 
-// Charts are not stored yet: a workbook with one is refused rather than saved without it.
+// A sheet's shapes share one block of 1024 shape ids: more charts are refused rather than saved without some.
 TEST(WorkbookFile, workbooks_the_format_cannot_hold_are_refused) {
     model::Workbook none;
     EXPECT_THROW(streamOf(none), XlsError) << "no sheets";
     model::Workbook embedded;
     embedded.addSheet("Data", model::SheetKind::Worksheet, 0);
-    embedded.embedChart(0, model::Chart{}, model::ShapeBounds{0, 0, 200, 100});
+    for (int i = 0; i < 1024; ++i) embedded.embedChart(0, model::Chart{}, model::ShapeBounds{0, 0, 200, 100});
     try {
         streamOf(embedded);
-        ADD_FAILURE() << "an embedded chart was dropped";
+        ADD_FAILURE() << "1024 embedded charts were stored";
     } catch (const XlsError& e) {
-        EXPECT_STREQ(e.what(), "cannot store the workbook: the charts on the sheet \"Data\" cannot be stored yet");
+        EXPECT_STREQ(e.what(), "cannot store the workbook: the sheet \"Data\" has 1024 charts; a sheet holds at most 1023");
     }
     model::Workbook longName;
     longName.addSheet(std::string(32, 'n'), model::SheetKind::Worksheet, 0);

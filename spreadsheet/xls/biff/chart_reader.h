@@ -1,0 +1,33 @@
+// Reading a chart substream back into a model::Chart: its type (pie, or the
+// line chart every other type becomes), its series with the references of
+// their names, values and categories, the chart title, the axis titles and
+// the value axis format, the legend and its border, the chart area's
+// border, the data labels, and whether it has a data table. What the model
+// cannot hold (positions, fonts, colours, other chart types' options) is
+// read past. A series whose values cannot be read back as references on one
+// sheet is left out.
+#pragma once
+
+#include "spreadsheet/model/chart.h"
+#include "spreadsheet/model/page_setup.h"
+#include "spreadsheet/xls/biff/extern_sheet_table.h"
+#include "spreadsheet/xls/biff/read_model.h"
+#include "spreadsheet/xls/biff/record_reader.h"
+
+#include <optional>
+#include <span>
+
+namespace spreadsheet::xls::biff {
+
+// Reads from the record after the chart substream's BOF through its EOF; a
+// chart sheet's page setup goes to `pageSetup` when given. Throws XlsError
+// (Damaged) when the stream ends first.
+model::Chart readChartSubstream(RecordReader& reader, const WorkbookGlobals& globals, const ReadExternSheets& externs,
+                                model::PageSetup* pageSetup = nullptr);
+
+// A series reference from its tokens: one sheet and one or more areas;
+// nullopt for tokens that are no such reference.
+std::optional<model::ChartReference> chartReferenceFromTokens(std::span<const uint8_t> tokens,
+                                                              const ReadExternSheets& externs);
+
+}  // namespace spreadsheet::xls::biff
