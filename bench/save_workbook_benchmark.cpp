@@ -2,6 +2,7 @@
 // through the automation interface with the sample data, then the workbook
 // stream is built and the whole file saved, again and again.
 #include "automation/registry.h"
+#include "breakeven_inputs.h"
 #include "report/breakeven_layout.h"
 #include "report/page_setup.h"
 #include "shell/context_names.h"
@@ -10,7 +11,6 @@
 #include "spreadsheet/objects/class_registration.h"
 #include "spreadsheet/xls/biff/workbook_file.h"
 
-#include <QMap>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 
@@ -19,19 +19,6 @@ namespace {
 class Silent final : public shell::MessageService {
 public:
     shell::MessageAnswer show(const shell::Message&) override { return shell::MessageAnswer::Ok; }
-};
-
-class SampleFields final : public report::InputFieldsSource {
-public:
-    QString fieldText(const QString& name) const override {
-        static const QMap<QString, QString> texts = {
-            {"txtName", "Smith & Sons, Inc."}, {"txtSalesPrice", "12.5"},   {"txtSalesVolume", "1000"},
-            {"txtCommission", "2"},            {"txtDirectMaterial", "2.5"}, {"txtShipping", "1.1"},
-            {"txtSupplies", "0.8"},            {"txtOtherVariable", "1.2"},  {"txtAdministrativeCost", "1200"},
-            {"txtInsurance", "500"},           {"txtPropertyTax", "150"},   {"txtRent", "800"},
-            {"txtOtherFixedCost", "750"}};
-        return texts.value(name);
-    }
 };
 
 // One instance holding the breakeven sheet with the sample data and its page setup.
@@ -45,7 +32,7 @@ struct BreakevenWorkbook {
         automation::member(app, "Workbooks")->call("Add");
         Silent messages;
         shell::ErrorTrap trap(shell::contexts::kGenerateReport, messages);
-        report::writeBreakevenLayout(trap, app, SampleFields());
+        report::writeBreakevenLayout(trap, app, testing_support::FieldTexts(testing_support::sampleTexts()));
         report::PrinterSetup0(app, messages);
     }
 

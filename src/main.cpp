@@ -1,9 +1,14 @@
 // Quorvane: start-up. The input window loads (skin, title, fields from the
-// settings store, the spreadsheet check) and is shown; closing it ends the program.
+// settings store, the spreadsheet check) and is shown; its start button runs
+// the generation, which hands over to the preview window. Closing either
+// window ends the program.
 #include "automation/registry.h"
 #include "input/form1.h"
+#include "preview/form2.h"
+#include "report/generate_report0.h"
 #include "shell/end_program.h"
 #include "shell/message_service.h"
+#include "shell/save_file_dialog.h"
 #include "shell/settings_store.h"
 #include "spreadsheet/objects/class_registration.h"
 
@@ -41,8 +46,15 @@ int main(int argc, char* argv[]) {
 
     shell::DialogMessageService messages;
     shell::IniSettingsStore settings;
-    input::Form1 form1({settings, messages, registry, QCoreApplication::applicationDirPath(),
-                        [] { QCoreApplication::exit(0); }});
+    shell::QtSaveFileDialog saveDialog;
+    const auto endProgram = [] { QCoreApplication::exit(0); };
+    const QString programFolder = QCoreApplication::applicationDirPath();
+
+    input::Form1 form1({settings, messages, registry, programFolder, endProgram, {}});
+    preview::Form2 form2({messages, saveDialog, programFolder, [&form1] { form1.showWindow(); }, endProgram});
+    saveDialog.setParent(&form2);
+    report::GenerationDriver driver({registry, messages, form1, form2, report::temporaryFolder(), {}});
+    form1.setGenerateReport0([&driver] { driver.GenerateReport0(); });
     try {
         form1.Form_Load();
     } catch (const shell::EndProgram& end) {

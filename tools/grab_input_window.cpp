@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     spreadsheet::objects::registerApplicationClass(registry);
     PrintingMessages messages;
     shell::IniSettingsStore settings(store.filePath(QStringLiteral("Wrenfield.ini")));
-    input::Form1 form({settings, messages, registry, QString::fromLocal8Bit(argv[1]), {}});
+    input::Form1 form({settings, messages, registry, QString::fromLocal8Bit(argv[1]), {}, {}});
     form.Form_Load();
     form.showAtStart();
     QApplication::processEvents();

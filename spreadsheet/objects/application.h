@@ -1,7 +1,8 @@
 // Application: the root object of the embedded spreadsheet, what a client gets
 // from creating "Excel.Application": the application flags, the open
 // workbooks, their chart sheets (Charts) and the active chart, and shortcuts
-// to the active sheet (Range, Cells, Rows, Columns, Selection, ActiveCell).
+// to the active sheet (Range, Cells, Rows, Columns, Selection, ActiveCell),
+// and the picture last copied from a range (CopiedPicture).
 #pragma once
 
 #include "automation/member_table.h"

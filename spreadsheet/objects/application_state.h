@@ -1,14 +1,17 @@
 // ApplicationState: what one running instance of the embedded spreadsheet
 // holds beyond its workbooks' contents — the application flags, the open
 // workbooks in order and which one is active, the active chart and its
-// selected element, and the user's number conventions for reading typed
-// entries.
+// selected element, the user's number conventions for reading typed
+// entries, and the picture last copied from a range.
 #pragma once
 
 #include "spreadsheet/formula/typed_entry.h"
 #include "spreadsheet/objects/document.h"
 
+#include <memory>
 #include <vector>
+
+class QImage;
 
 namespace spreadsheet::objects {
 
@@ -38,6 +41,8 @@ struct ApplicationState {
     int nextBookNumber = 1;
     ChartFocus chartFocus;
     formula::NumberConventions conventions;
+    // Range.CopyPicture's result; kept here rather than on the system clipboard.
+    std::shared_ptr<const QImage> copiedPicture;
 };
 
 using ApplicationStateRef = std::shared_ptr<ApplicationState>;

@@ -58,6 +58,11 @@ inline constexpr int kDataLabelsShowLabelAndPercent = 5;
 inline constexpr int kDataLabelsShowBubbleSizes = 6;
 
 inline constexpr double kPointsPerInch = 72.0;
+
+inline constexpr int kPictureAppearanceScreen = 1;   // CopyPicture Appearance
+inline constexpr int kPictureAppearancePrinter = 2;
+inline constexpr int kPictureFormatBitmap = 2;       // CopyPicture Format
+inline constexpr int kPictureFormatPicture = -4147;
 inline constexpr int kSheetsInNewWorkbook = 3;
 
 // Where Location puts a chart it embeds, in points: the sheet's top-left

@@ -6,6 +6,7 @@
 #include "spreadsheet/objects/cell_format_objects.h"
 #include "spreadsheet/objects/chart_focus.h"
 #include "spreadsheet/objects/range_entries.h"
+#include "spreadsheet/objects/range_picture.h"
 #include "spreadsheet/objects/worksheet_object.h"
 
 namespace spreadsheet::objects {
@@ -158,6 +159,10 @@ const automation::MemberTable<RangeObject>& RangeObject::members() {
             for (const CellRange& area : r.areas()) r.sheetHandle().get().merge(area);
             return Variant();
         }, 0, 1, {"Across"}),
+        Table::method("CopyPicture", [](RangeObject& r, const Args& a, const NamedArgs& n) {
+            copyRangePicture(r, a, n);
+            return Variant(true);
+        }, 0, 2, {"Appearance", "Format"}),
         entry("FormulaR1C1", Notation::R1C1),
         entry("Formula", Notation::A1),
         Table::property("Value", [](RangeObject& r, const Args&) { return readValue(r.sheetHandle(), r.topLeft()); },

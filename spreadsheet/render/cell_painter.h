@@ -1,11 +1,13 @@
 // The cells of a range as the sheet shows them: white ground, light grey
 // gridlines, fills, borders and each cell's text in its own font. Texts are
 // laid out first, because a text running into empty neighbours hides the
-// gridlines it crosses.
+// gridlines it crosses. A merged area shows as one cell: its top-left cell's
+// content and fill across the whole area, and no gridlines inside.
 #pragma once
 
 #include "spreadsheet/formula/evaluator.h"
 #include "spreadsheet/model/workbook.h"
+#include "spreadsheet/render/merged_areas.h"
 #include "spreadsheet/render/sheet_geometry.h"
 #include "spreadsheet/render/text_overflow.h"
 
@@ -40,7 +42,13 @@ private:
         QRect clip;
     };
 
-    std::optional<PlacedText> placeText(model::CellAddress address, const model::Cell& cell) const;
+    // `box` is the cell itself, or the merged area it heads.
+    std::optional<PlacedText> placeText(model::CellAddress address, const model::Cell& cell,
+                                        const model::CellRange& box) const;
+    std::vector<PlacedText> placeTexts() const;
+    QRect boxInterior(const model::CellRange& box) const;
+    // The cell whose style a cell shows: its merge's top-left, or itself.
+    model::CellAddress styleSource(model::CellAddress cell) const;
     bool isFree(model::CellAddress address) const;
     void paintGridlines(QPainter& painter, const std::vector<PlacedText>& texts) const;
     void paintFills(QPainter& painter) const;
@@ -51,6 +59,7 @@ private:
     formula::Evaluator& m_evaluator;
     int m_sheetIndex;
     const SheetGeometry& m_geometry;
+    MergedAreas m_merges;
 };
 
 }  // namespace spreadsheet::render

@@ -3,8 +3,12 @@
 namespace spreadsheet::render {
 
 int textStart(const SheetGeometry& geometry, model::CellAddress cell, TextAlignment alignment, int textWidth) {
-    const int contentLeft = geometry.left(cell.column) + kTextLeftInset;
-    const int contentRight = geometry.right(cell.column) - kTextRightInset;  // one past the last text pixel
+    return textStart(geometry, TextSpan{cell.column, cell.column}, alignment, textWidth);
+}
+
+int textStart(const SheetGeometry& geometry, TextSpan columns, TextAlignment alignment, int textWidth) {
+    const int contentLeft = geometry.left(columns.first) + kTextLeftInset;
+    const int contentRight = geometry.right(columns.last) - kTextRightInset;  // one past the last text pixel
     switch (alignment) {
     case TextAlignment::Left: return contentLeft;
     case TextAlignment::Right: return contentRight - textWidth;

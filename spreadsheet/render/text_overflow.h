@@ -30,6 +30,8 @@ struct TextSpan {
 
 // Where the text starts on the x axis, for its cell alone.
 int textStart(const SheetGeometry& geometry, model::CellAddress cell, TextAlignment alignment, int textWidth);
+// The same across several columns taken as one cell, as a merged area is.
+int textStart(const SheetGeometry& geometry, TextSpan columns, TextAlignment alignment, int textWidth);
 
 // The cell's own column, widened into the neighbours for which isFree(column)
 // holds until the text fits; never beyond the geometry's range.

@@ -67,6 +67,9 @@ void Form1::buildControls() {
         m_pointer->watchButton(*button);
         m_buttons.insert(QLatin1String(info.name), button);
     }
+    connect(button(QStringLiteral("PushButton1")), &QPushButton::clicked, this, &Form1::PushButton1_Click);
+    connect(button(QStringLiteral("PushButton2")), &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(button(QStringLiteral("PushButton22")), &QPushButton::clicked, this, &Form1::PushButton22_Click);
     for (const FrameInfo& info : inputFrames()) {
         auto* frame = new QGroupBox(QLatin1String(info.caption), this);
         frame->setObjectName(QStringLiteral("Frame%1").arg(info.number));

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "input/settings_write_notice.h"
-#include "report/input_fields_source.h"
+#include "report/generation_windows.h"
 #include "shell/window_pointer.h"
 
 #include <QMap>
@@ -36,9 +36,10 @@ struct ShellServices {
     automation::Registry& automation;
     QString programFolder;               // holds x/o.cjs and HAND-M.CUR
     std::function<void()> endProgram;    // ends the whole program at once
+    std::function<void()> generateReport0;  // one whole generation, ending with the preview shown
 };
 
-class Form1 final : public QWidget, public report::InputFieldsSource {
+class Form1 final : public QWidget, public report::InputWindow {
     Q_OBJECT
 public:
     explicit Form1(ShellServices services);
@@ -55,6 +56,18 @@ public:
     InputField* field(const QString& name) const;
     // The workbook generation reads each field's current text through this.
     QString fieldText(const QString& fieldName) const override;
+    // The generation sets the pointer and hides the window; Back shows it again.
+    void setMousePointer(shell::MousePointer pointer) override { m_pointer->setPointer(pointer); }
+    void showWindow() override;
+    void hideWindow() override { hide(); }
+
+    // The three commands: empty every field, fill in the sample, and start
+    // the one generation of this run.
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton22_Click();
+    // The program wires the generation after both windows exist.
+    void setGenerateReport0(std::function<void()> generate) { m_services.generateReport0 = std::move(generate); }
     const std::vector<InputField*>& fields() const { return m_fields; }
     QPushButton* button(const QString& name) const;
     QGroupBox* frame(int number) const;

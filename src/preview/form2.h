@@ -12,11 +12,13 @@
 #pragma once
 
 #include "preview/zoom_scroll_state.h"
+#include "report/generation_windows.h"
 #include "shell/window_pointer.h"
 
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 class QFrame;
 class QGroupBox;
@@ -27,6 +29,7 @@ class QScrollBar;
 
 namespace shell {
 class MessageService;
+class SaveFileDialog;
 }
 
 namespace preview {
@@ -36,10 +39,22 @@ class PictureBox;
 // What the window needs from the program around it.
 struct PreviewServices {
     shell::MessageService& messages;
-    QString programFolder;  // holds HAND-M.CUR
+    shell::SaveFileDialog& saveDialog;
+    QString programFolder;                  // holds HAND-M.CUR
+    std::function<void()> showInputWindow;  // Back returns to the input window
+    std::function<void()> endProgram;       // closing the preview ends the whole program at once
 };
 
-class Form2 : public QWidget {
+inline constexpr const char* kSaveDialogTitle = "Save File";
+inline constexpr const char* kSaveDialogFilter = "Excel Files (*.xls)|*.xls|";
+inline constexpr const char* kOverwriteQuestionStart = "Are you sure you wish to overwrite ";
+inline constexpr const char* kOverwriteQuestionEnd = " ?";
+inline constexpr const char* kSavedMessage = "Done.";
+inline constexpr const char* kOwnWorkbookRefusal =
+    "This is the preview's own temporary workbook, which is deleted when the preview closes.\r\n"
+    "Please choose another name or folder to save the results.";
+
+class Form2 : public QWidget, public report::PreviewWindow {
     Q_OBJECT
 public:
     explicit Form2(PreviewServices services);
@@ -54,6 +69,18 @@ public:
 
     // The snapshot. Picture1 shows it unscaled until the first activation.
     void setPicture(const QImage& snapshot);
+
+    // What the generation driver hands over (the window loads on first touch).
+    void loadPicture(const QString& bitmapPath) override;
+    void setExcelFile(const QString& workbookPath) override { mExcelFile = workbookPath; }
+    void showWindow() override { show(); }
+
+    // The commands: save the temporary workbook under a name the user picks,
+    // go back to the input window, and the window's closing.
+    void PushButton6_Click();
+    void PushButton8_Click();
+    void Form_QueryUnload();
+    void Form_Unload();
 
     // Puts a bar's value at percent per cent of its maximum. A negative
     // percentage, or one that would go beyond the maximum, leaves the bar as
@@ -83,14 +110,7 @@ public:
     QPushButton* PushButton8() const { return m_pushButton8; }
 
 protected:
-    // The save and back commands and the window's closing: hooks that do
-    // nothing yet. Closing runs Form_QueryUnload, then Form_Unload, and hides
-    // the window.
-    virtual void PushButton6_Click() {}
-    virtual void PushButton8_Click() {}
-    virtual void Form_QueryUnload() {}
-    virtual void Form_Unload() {}
-
+    // Closing runs Form_QueryUnload, then Form_Unload.
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -33,7 +33,7 @@ public:
         if (files.cursor)
             QFile::copy(QStringLiteral(QUORVANE_RESOURCES_DIR "/HAND-M.CUR"), folder.filePath(QStringLiteral("HAND-M.CUR")));
         form = std::make_unique<input::Form1>(
-            input::ShellServices{*m_store, messages, registry, folder.path(), [this] { ++endRequests; }});
+            input::ShellServices{*m_store, messages, registry, folder.path(), [this] { ++endRequests; }, {}});
     }
 
     input::InputField& field(const char* name) { return *form->field(QLatin1String(name)); }

@@ -120,3 +120,55 @@ def address(cell):
 
 def all_cells():
     return set(itertools.chain(LABELS, SAMPLE, FORMULAS))
+
+
+# The charts: two pies embedded in the data sheet, then a line chart on a sheet of its own.
+CHART_SHEET_NAME = "Breakeven Analysis Chart"
+# Each pie: title, values, categories (separate cells stay a union, never the block between) and its
+# place in points (top, left, width, height).
+PIES = [("Unit Contribution Margin", ["F15", "F18"], ["C15", "C18"], (50, 420, 300, 200)),
+        ("Variable Cost Per Unit", ["F10:F14"], ["C10:C14"], (300, 420, 300, 200))]
+# The line chart: one series per row, named by its label in column B, over columns D to N.
+LINE_SERIES_ROWS = (37, 39, 40, 41)
+CATEGORY_AXIS_TITLE = "Sales Volume (Units)"
+VALUE_AXIS_TITLE = "Dollars"
+VALUE_AXIS_FORMAT = "#,##0.00_);[Red](#,##0.00)"
+
+MAX_DIGIT_WIDTH = 7  # pixels, Arial 10 at 96 dpi
+DEFAULT_ROW_HEIGHT = 12.75
+
+
+def column_pixels(letter):
+    """A column's width in whole pixels as Excel shows it: the width in
+    characters plus 5 pixels of padding, stored in 1/256 of a character."""
+    stored = int((COLUMN_WIDTHS[letter] * MAX_DIGIT_WIDTH + 5) / MAX_DIGIT_WIDTH * 256)
+    return int((stored + int(128 / MAX_DIGIT_WIDTH)) / 256 * MAX_DIGIT_WIDTH)
+
+
+def cell_anchor(bounds, row_heights=None):
+    """A shape's place (top, left, width, height in points) as the cell anchor
+    Excel keeps: ((first column letter, first row), (last column letter, last
+    row)) and the fractions (left, top, right, bottom) of those cells where
+    the edges lie."""
+    heights = row_heights or ROW_HEIGHTS
+    top, left, width, height = bounds
+
+    def column_at(x):
+        start = 0.0
+        for letter in sorted(COLUMN_WIDTHS):
+            size = column_pixels(letter) * 0.75  # 96 pixels to the inch
+            if x < start + size:
+                return letter, (x - start) / size
+            start += size
+        raise ValueError(x)
+
+    def row_at(y):
+        start, row = 0.0, 1
+        while y >= start + heights.get(row, DEFAULT_ROW_HEIGHT):
+            start += heights.get(row, DEFAULT_ROW_HEIGHT)
+            row += 1
+        return row, (y - start) / heights.get(row, DEFAULT_ROW_HEIGHT)
+
+    (first_column, dx1), (last_column, dx2) = column_at(left), column_at(left + width)
+    (first_row, dy1), (last_row, dy2) = row_at(top), row_at(top + height)
+    return ((first_column, first_row), (last_column, last_row)), (dx1, dy1, dx2, dy2)

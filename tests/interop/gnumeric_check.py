@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Gnumeric's ssconvert reads the saved breakeven workbook without a single
-warning, recalculates it, and shows the results with our number formats.
-Exits 77 (skipped) when ssconvert is not installed."""
+"""Gnumeric's ssconvert reads the saved breakeven workbook (charts included)
+without a single warning, recalculates it, and shows the results with our
+number formats. Exits 77 (skipped) when ssconvert is not installed."""
 
 import csv
 import os

@@ -1,29 +1,16 @@
 #!/usr/bin/env python3
 """LibreOffice, driven headless through its UNO interface with a private
-profile, opens the saved breakeven workbook (sample data), recalculates it, and
+profile (tests/interop/office.py), opens a copy of the program's saved
+breakeven workbook (sample data, charts included), recalculates it, and
 must agree with us: every formula reads back in A1 form as the layout gives
 it, every recalculated result equals ours, and the page setup is one landscape
 A4 page with the given margins. Exits 77 (skipped) when LibreOffice or its
 Python bridge is missing."""
 
-import os
-import shutil
-import subprocess
 import sys
-import tempfile
-import time
 import unittest
 
-try:
-    import uno
-    from com.sun.star.beans import PropertyValue
-except ImportError:
-    print("SKIPPED: python3-uno is not installed")
-    sys.exit(77)
-if not shutil.which("soffice"):
-    print("SKIPPED: LibreOffice (soffice) is not installed")
-    sys.exit(77)
-
+from office import Office  # exits 77 when LibreOffice or its bridge is missing
 import breakeven_expectations as layout
 
 HUNDREDTHS_MM_PER_INCH = 2540
@@ -31,56 +18,15 @@ A4_LONG_SIDE, A4_SHORT_SIDE = 29700, 21000
 PATH = None
 
 
-def property_value(name, value):
-    prop = PropertyValue()
-    prop.Name, prop.Value = name, value
-    return prop
-
-
-class Office:
-    """A private, headless LibreOffice listening on a pipe of its own."""
-
-    def __init__(self):
-        self.folder = tempfile.mkdtemp(prefix="quorvane-lo-")
-        self.pipe = f"quorvane{os.getpid()}"
-        profile = uno.systemPathToFileUrl(os.path.join(self.folder, "profile"))
-        self.process = subprocess.Popen(
-            ["soffice", f"-env:UserInstallation={profile}", "--headless", "--invisible", "--norestore",
-             "--nologo", f"--accept=pipe,name={self.pipe};urp;"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.desktop = self.connect()
-
-    def connect(self):
-        local = uno.getComponentContext()
-        resolver = local.ServiceManager.createInstanceWithContext("com.sun.star.bridge.UnoUrlResolver", local)
-        deadline = time.monotonic() + 90
-        while True:
-            try:
-                context = resolver.resolve(f"uno:pipe,name={self.pipe};urp;StarOffice.ComponentContext")
-                return context.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", context)
-            except Exception:
-                if time.monotonic() > deadline or self.process.poll() is not None:
-                    raise
-                time.sleep(0.5)
-
-    def close(self):
-        try:
-            self.desktop.terminate()
-        except Exception:
-            pass
-        try:
-            self.process.wait(timeout=30)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-        shutil.rmtree(self.folder, ignore_errors=True)
-
-
 class OpenedInLibreOffice(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.office = Office()
-        url = uno.systemPathToFileUrl(os.path.abspath(PATH))
-        cls.document = cls.office.desktop.loadComponentFromURL(url, "_blank", 0, (property_value("Hidden", True),))
+        try:
+            cls.document = cls.office.open(PATH)
+        except Exception:
+            cls.office.close()
+            raise
         cls.document.calculateAll()
         cls.sheet = cls.document.Sheets.getByName(layout.SHEET_NAME)
 

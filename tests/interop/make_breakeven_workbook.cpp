@@ -1,12 +1,19 @@
 // Builds the breakeven workbook through the embedded spreadsheet exactly as the
 // program does (through the automation interface) and saves it, for the
-// independent readers to judge. With "cells", only the worksheet layout and
-// the page setup are written, without the charts.
+// independent readers to judge. By default the whole workbook: the driver's
+// one-sheet workbook named as the data sheet, GenerateReport with the layout,
+// the three charts and the page setup, then C5 and the first sheet selected
+// and SaveAs in the format the instance's version calls for, as the driver
+// leaves it.
+// With "cells", only the worksheet layout and the page setup are written,
+// without the charts.
 //   make_breakeven_workbook <out.xls> [sample|worked|empty] [cells]
 #include "automation/registry.h"
+#include "breakeven_inputs.h"
 #include "report/breakeven_layout.h"
 #include "report/generate_report.h"
 #include "report/page_setup.h"
+#include "report/save_format.h"
 #include "shell/context_names.h"
 #include "shell/error_report.h"
 #include "shell/message_service.h"
@@ -29,25 +36,10 @@ public:
     int count = 0;
 };
 
-class Fields final : public report::InputFieldsSource {
-public:
-    explicit Fields(QMap<QString, QString> texts) : m_texts(std::move(texts)) {}
-    QString fieldText(const QString& name) const override { return m_texts.value(name); }
-
-private:
-    QMap<QString, QString> m_texts;
-};
-
 QMap<QString, QString> dataSet(const QString& name) {
-    if (name == QLatin1String("worked"))
-        return {{"txtSalesPrice", "10"}, {"txtSalesVolume", "1000"}, {"txtCommission", "2"},
-                {"txtDirectMaterial", "1"}, {"txtAdministrativeCost", "3000"}, {"txtInsurance", "1000"}};
+    if (name == QLatin1String("worked")) return testing_support::workedExampleTexts();
     if (name == QLatin1String("empty")) return {};
-    return {{"txtName", "Smith & Sons, Inc."}, {"txtSalesPrice", "12.5"},   {"txtSalesVolume", "1000"},
-            {"txtCommission", "2"},            {"txtDirectMaterial", "2.5"}, {"txtShipping", "1.1"},
-            {"txtSupplies", "0.8"},            {"txtOtherVariable", "1.2"},  {"txtAdministrativeCost", "1200"},
-            {"txtInsurance", "500"},           {"txtPropertyTax", "150"},   {"txtRent", "800"},
-            {"txtOtherFixedCost", "750"}};
+    return testing_support::sampleTexts();
 }
 
 }  // namespace
@@ -67,7 +59,7 @@ int main(int argc, char* argv[]) {
     sheets->get("Item", {int16_t{1}}).toObject()->put("Name", "Breakeven Analysis Data");
 
     FailingMessages messages;
-    const Fields fields(dataSet(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString()));
+    const testing_support::FieldTexts fields(dataSet(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString()));
     if (argc > 3 && QLatin1String(argv[3]) == QLatin1String("cells")) {
         shell::ErrorTrap trap(shell::contexts::kGenerateReport, messages);
         report::writeBreakevenLayout(trap, excel, fields);
@@ -75,7 +67,10 @@ int main(int argc, char* argv[]) {
     } else {
         report::GenerateReport(excel, fields, messages);
     }
+    // As the driver leaves it: C5 current on the data sheet, the first sheet selected.
     excel->get("Range", {"C5"}).toObject()->call("Select");
-    workbook->call("SaveAs", {QString::fromLocal8Bit(argv[1]).toStdString()}, {{"FileFormat", int32_t{56}}});
+    sheets->get("Item", {int16_t{1}}).toObject()->call("Select");
+    const int32_t format = report::GetSaveFileFormat(registry, excel);
+    workbook->call("SaveAs", {QString::fromLocal8Bit(argv[1]).toStdString()}, {{"FileFormat", format}});
     return messages.count == 0 ? 0 : 1;
 }

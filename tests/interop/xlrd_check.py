@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """An independent reader (xlrd) opens the saved breakeven workbook (sample
-data) and must find every text, value, cached formula result, font, fill,
-border, number format, column width and row height the layout gives.
-Exits 77 (skipped) when xlrd is not installed."""
+data, charts included) and must find every text, value, cached formula
+result, font, fill, border, number format, column width and row height the
+layout gives. Exits 77 (skipped) when xlrd is not installed."""
 
 import sys
 import unittest

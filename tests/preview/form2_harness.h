@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fake_message_service.h"
+#include "fake_save_dialog.h"
 #include "preview/form2.h"
 #include "preview/picture_box.h"
 
@@ -47,8 +48,11 @@ struct Form2Harness {
 
     QTemporaryDir folder;
     FakeMessageService messages;
-    std::unique_ptr<preview::Form2> form =
-        std::make_unique<preview::Form2>(preview::PreviewServices{messages, folder.path()});
+    FakeSaveFileDialog saveDialog;
+    int inputWindowShown = 0;
+    int endRequests = 0;
+    std::unique_ptr<preview::Form2> form = std::make_unique<preview::Form2>(preview::PreviewServices{
+        messages, saveDialog, folder.path(), [this] { ++inputWindowShown; }, [this] { ++endRequests; }});
 };
 
 }  // namespace testing_support

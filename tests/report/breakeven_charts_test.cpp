@@ -1,77 +1,34 @@
 // The three breakeven charts built by the embedded spreadsheet: the cells each
 // series reads, where the charts are placed, how they are titled, the final
 // order of the sheets, and what a failing Location or Add leaves behind.
+#include "breakeven_fixture.h"
+
 #include "automation/failing_object.h"
 #include "automation/recording_object.h"
-#include "automation/registry.h"
-#include "fake_message_service.h"
 #include "report/generate_report.h"
 #include "spreadsheet/model/a1_notation.h"
-#include "spreadsheet/objects/application.h"
-#include "spreadsheet/objects/class_registration.h"
 
-#include <QMap>
 #include <gtest/gtest.h>
 
-using automation::ObjectRef;
+using breakeven_test::Fields;
+using breakeven_test::kChartSheet;
+using breakeven_test::kDataSheet;
+using breakeven_test::kSample;
 using spreadsheet::model::Chart;
 using spreadsheet::model::ChartReference;
 using spreadsheet::model::ChartType;
 using spreadsheet::model::Shape;
 using spreadsheet::model::ShapeBounds;
-using spreadsheet::model::Sheet;
-using spreadsheet::model::Workbook;
 
 namespace {
 
-constexpr const char* kDataSheet = "Breakeven Analysis Data";
-constexpr const char* kChartSheet = "Breakeven Analysis Chart";
-
-class Fields final : public report::InputFieldsSource {
-public:
-    explicit Fields(QMap<QString, QString> texts) : m_texts(std::move(texts)) {}
-    QString fieldText(const QString& name) const override { return m_texts.value(name); }
-
-private:
-    QMap<QString, QString> m_texts;
-};
-
-const QMap<QString, QString> kSample = {
-    {"txtName", "Smith & Sons, Inc."}, {"txtSalesPrice", "12.5"},   {"txtSalesVolume", "1000"},
-    {"txtCommission", "2"},            {"txtDirectMaterial", "2.5"}, {"txtShipping", "1.1"},
-    {"txtSupplies", "0.8"},            {"txtOtherVariable", "1.2"},  {"txtAdministrativeCost", "1200"},
-    {"txtInsurance", "500"},           {"txtPropertyTax", "150"},   {"txtRent", "800"},
-    {"txtOtherFixedCost", "750"}};
-
-// One instance with the workbook the driver prepares (one sheet, the data
-// sheet), and GenerateReport run on it, optionally through a failing decorator.
-struct Report {
-    automation::Registry registry;
-    ObjectRef app;
-    testing_support::FakeMessageService messages;
-
-    Report() {
-        spreadsheet::objects::registerApplicationClass(registry);
-        app = registry.CreateObject("Excel.Application");
-        automation::member(app, "Workbooks")->call("Add");
-        const ObjectRef sheets = app->get("Sheets").toObject();
-        while (sheets->get("Count").toI4() > 1) sheets->get("Item", {int16_t{2}}).toObject()->call("Delete");
-        sheets->get("Item", {int16_t{1}}).toObject()->put("Name", kDataSheet);
-    }
-
+// The workbook the driver prepares, and GenerateReport run on it, optionally
+// through a failing decorator.
+struct Report : breakeven_test::Instance {
     void run(const QMap<QString, QString>& texts, const automation::FailurePlan* plan = nullptr) {
         report::GenerateReport(plan ? automation::failCalls(app, *plan) : app, Fields(texts), messages);
     }
 
-    Workbook& book() const {
-        return dynamic_cast<spreadsheet::objects::Application&>(*app).state()->activeWorkbook->workbook;
-    }
-    const Sheet& sheet(const char* name) const { return book().sheet(book().findSheet(name).value()); }
-    std::vector<std::string> sheetNames() const {
-        std::vector<std::string> out;
-        for (int i = 0; i < book().sheetCount(); ++i) out.push_back(book().sheet(i).name());
-        return out;
-    }
     std::vector<int> reportedLines() const {
         std::vector<int> out;
         for (const QString& text : messages.texts()) {

@@ -1,21 +1,17 @@
 // The breakeven sheet written into the embedded spreadsheet and computed by
 // it: the same calls as against the double, no failures, and the results the
-// figures call for.
+// figures call for; and the whole workbook (sheet, pies, line chart sheet)
+// saved to a file and read back the same.
+#include "breakeven_fixture.h"
+
 #include "automation/recording_object.h"
-#include "automation/registry.h"
-#include "fake_message_service.h"
-#include "report/breakeven_layout.h"
 #include "report/generate_report.h"
-#include "report/page_setup.h"
 #include "report/save_format.h"
-#include "shell/context_names.h"
+#include "spreadsheet/formula/evaluator.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/a1_notation.h"
 #include "spreadsheet/numfmt/number_format.h"
-#include "spreadsheet/objects/application.h"
-#include "spreadsheet/objects/class_registration.h"
 
-#include <QMap>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -23,68 +19,32 @@
 
 using automation::ObjectRef;
 using automation::Variant;
+using breakeven_test::Fields;
+using breakeven_test::kChartSheet;
+using breakeven_test::kDataSheet;
+using breakeven_test::kSample;
+using breakeven_test::kWorkedExample;
 using spreadsheet::model::Value;
 
 namespace {
 
-class Fields final : public report::InputFieldsSource {
-public:
-    explicit Fields(QMap<QString, QString> texts) : m_texts(std::move(texts)) {}
-    QString fieldText(const QString& name) const override { return m_texts.value(name); }
-
-private:
-    QMap<QString, QString> m_texts;
-};
-
-const QMap<QString, QString> kSample = {
-    {"txtName", "Smith & Sons, Inc."}, {"txtSalesPrice", "12.5"},   {"txtSalesVolume", "1000"},
-    {"txtCommission", "2"},            {"txtDirectMaterial", "2.5"}, {"txtShipping", "1.1"},
-    {"txtSupplies", "0.8"},            {"txtOtherVariable", "1.2"},  {"txtAdministrativeCost", "1200"},
-    {"txtInsurance", "500"},           {"txtPropertyTax", "150"},   {"txtRent", "800"},
-    {"txtOtherFixedCost", "750"}};
-
-const QMap<QString, QString> kWorkedExample = {{"txtSalesPrice", "10"},  {"txtSalesVolume", "1000"},
-                                               {"txtCommission", "2"},   {"txtDirectMaterial", "1"},
-                                               {"txtAdministrativeCost", "3000"}, {"txtInsurance", "1000"}};
-
-// One instance of the embedded spreadsheet with the breakeven sheet written into it.
-struct Sheet {
-    automation::Registry registry;
-    ObjectRef app;
-    testing_support::FakeMessageService messages;
-
-    // A workbook cut down to one sheet named as the data sheet, as the driver leaves it.
-    explicit Sheet(const QMap<QString, QString>& texts, std::shared_ptr<automation::CallLog> log = nullptr,
-                   bool withCharts = true)
-        : m_withCharts(withCharts) {
-        spreadsheet::objects::registerApplicationClass(registry);
-        app = registry.CreateObject("Excel.Application");
-        automation::member(app, "Workbooks")->call("Add");
-        const ObjectRef sheets = app->get("Sheets").toObject();
-        while (sheets->get("Count").toI4() > 1) sheets->get("Item", {int16_t{2}}).toObject()->call("Delete");
-        sheets->get("Item", {int16_t{1}}).toObject()->put("Name", "Breakeven Analysis Data");
+// One instance of the embedded spreadsheet with the breakeven workbook written
+// into it by GenerateReport: the sheet, its charts and its page setup.
+struct Sheet : breakeven_test::Instance {
+    explicit Sheet(const QMap<QString, QString>& texts, std::shared_ptr<automation::CallLog> log = nullptr) {
         write(texts, log);
     }
 
     void write(const QMap<QString, QString>& texts, std::shared_ptr<automation::CallLog> log = nullptr) {
-        const ObjectRef target = log ? automation::recordCalls(app, log, "Application") : app;
-        if (m_withCharts) return report::GenerateReport(target, Fields(texts), messages);
-        shell::ErrorTrap trap(shell::contexts::kGenerateReport, messages);
-        report::writeBreakevenLayout(trap, target, Fields(texts));
+        report::GenerateReport(log ? automation::recordCalls(app, log, "Application") : app, Fields(texts), messages);
     }
-
-    bool m_withCharts;
 
     ObjectRef range(const char* address) const { return app->get("Range", {address}).toObject(); }
     Variant value(const char* address) const { return range(address)->get("Value"); }
     double number(const char* address) const { return value(address).toDouble(); }
     std::string text(const char* address) const { return range(address)->get("Text").toString(); }
 
-    spreadsheet::model::Sheet& model() const {
-        auto& state = *dynamic_cast<spreadsheet::objects::Application&>(*app).state();
-        auto& workbook = state.activeWorkbook->workbook;
-        return workbook.sheet(workbook.findSheet("Breakeven Analysis Data").value());
-    }
+    spreadsheet::model::Sheet& model() const { return sheet(kDataSheet); }
 
     // Every stored cell with its content and look, plus sizes: what "the same sheet" means.
     std::string dump() const {
@@ -195,26 +155,29 @@ TEST(BreakevenSheet, writing_the_layout_twice_gives_the_same_sheet) {
 
 namespace {
 
-// The breakeven sheet's cells, styles, sizes, merges, selection and page setup
-// as saved to a file and read back in a second instance.
+// The whole breakeven workbook (the sheet's cells, styles, sizes, merges,
+// selection and page setup, its two pies, the line chart sheet) as saved to a
+// file and read back in a second instance.
 struct SavedAndReopened {
     Sheet written;
     automation::Registry secondRegistry;
     ObjectRef second;
 
-    // The charts are left out: the file writer stores cells, formats and page setup.
-    SavedAndReopened(const QMap<QString, QString>& texts, const std::string& path) : written(texts, nullptr, false) {
-        report::PrinterSetup0(written.app, written.messages);
+    // Saved as the driver saves it: C5 current on the data sheet, the first
+    // sheet selected, the format the instance's version calls for.
+    SavedAndReopened(const QMap<QString, QString>& texts, const std::string& path) : written(texts) {
         written.range("C5")->call("Select");
-        automation::member(written.app, "ActiveWorkbook")->call("SaveAs", {path}, {{"FileFormat", int32_t{56}}});
+        written.app->get("Sheets").toObject()->get("Item", {int16_t{1}}).toObject()->call("Select");
+        const int32_t format = report::GetSaveFileFormat(written.registry, written.app);
+        automation::member(written.app, "ActiveWorkbook")->call("SaveAs", {path}, {{"FileFormat", format}});
         spreadsheet::objects::registerApplicationClass(secondRegistry);
         second = report::OpenWorkbookInNewInstance(secondRegistry, QString::fromStdString(path));
     }
 
-    spreadsheet::model::Sheet& reopened() const {
-        auto& state = *dynamic_cast<spreadsheet::objects::Application&>(*second).state();
-        return state.activeWorkbook->workbook.sheet(0);
+    spreadsheet::model::Workbook& reopenedBook() const {
+        return dynamic_cast<spreadsheet::objects::Application&>(*second).state()->activeWorkbook->workbook;
     }
+    spreadsheet::model::Sheet& reopened() const { return reopenedBook().sheet(0); }
 };
 
 void expectSameSheet(const spreadsheet::model::Sheet& a, const spreadsheet::model::Sheet& b) {
@@ -235,6 +198,98 @@ void expectSameSheet(const spreadsheet::model::Sheet& a, const spreadsheet::mode
     EXPECT_EQ(a.activeCell(), b.activeCell());
     EXPECT_EQ(a.pageSetup(), b.pageSetup());
     EXPECT_EQ(a.name(), b.name());
+}
+
+std::string describe(const spreadsheet::model::ChartReference& r) {
+    return r.sheet + "!" + spreadsheet::model::formatA1(r.areas);
+}
+std::string describe(const std::optional<spreadsheet::model::ChartReference>& r) { return r ? describe(*r) : "none"; }
+std::string describe(const spreadsheet::model::ChartTitle& t) { return (t.visible ? "shown " : "hidden ") + t.text; }
+std::string describe(const spreadsheet::model::BorderLine& l) {
+    return std::to_string(l.lineStyle) + "/" + std::to_string(l.weight) + "/" + std::to_string(l.colorIndex);
+}
+std::string describe(const spreadsheet::model::DataLabels& l) {
+    std::string out;
+    for (const bool flag : {l.autoText, l.legendKey, l.hasLeaderLines, l.showSeriesName, l.showCategoryName,
+                            l.showValue, l.showPercentage, l.showBubbleSize})
+        out += flag ? '1' : '0';
+    return out;
+}
+
+// What the cells behind a reference show, in the workbook that holds it.
+std::vector<std::string> valuesAt(const spreadsheet::model::Workbook& book,
+                                  const std::optional<spreadsheet::model::ChartReference>& reference) {
+    std::vector<std::string> out;
+    if (!reference) return out;
+    spreadsheet::formula::Evaluator evaluator(book);
+    const int sheet = book.findSheet(reference->sheet).value();
+    for (const spreadsheet::model::CellRange& area : reference->areas)
+        for (int row = area.first.row; row <= area.last.row; ++row)
+            for (int column = area.first.column; column <= area.last.column; ++column)
+                out.push_back(evaluator.cellValue(sheet, {row, column}).debugString());
+    return out;
+}
+
+// The chart `back` read from the file against the chart `saved` in the first instance: everything but
+// the id, and the cells its series read.
+void expectSameChart(const spreadsheet::model::Workbook& savedBook, const spreadsheet::model::Chart& saved,
+                     const spreadsheet::model::Workbook& backBook, const spreadsheet::model::Chart& back) {
+    EXPECT_EQ(static_cast<int>(back.type), static_cast<int>(saved.type));
+    ASSERT_EQ(back.series.size(), saved.series.size());
+    for (size_t i = 0; i < saved.series.size(); ++i) {
+        SCOPED_TRACE("series " + std::to_string(i));
+        const spreadsheet::model::ChartSeries& s = saved.series[i];
+        const spreadsheet::model::ChartSeries& b = back.series[i];
+        EXPECT_EQ(describe(b.name), describe(s.name));
+        EXPECT_EQ(describe(b.values), describe(s.values));
+        EXPECT_EQ(describe(b.categories), describe(s.categories));
+        EXPECT_EQ(valuesAt(backBook, b.name), valuesAt(savedBook, s.name));
+        EXPECT_EQ(valuesAt(backBook, b.values), valuesAt(savedBook, s.values));
+        EXPECT_EQ(valuesAt(backBook, b.categories), valuesAt(savedBook, s.categories));
+    }
+    EXPECT_EQ(describe(back.title), describe(saved.title));
+    EXPECT_EQ(back.legend.visible, saved.legend.visible);
+    EXPECT_EQ(describe(back.legend.border), describe(saved.legend.border));
+    EXPECT_EQ(describe(back.chartAreaBorder), describe(saved.chartAreaBorder));
+    EXPECT_EQ(describe(back.dataLabels), describe(saved.dataLabels));
+    EXPECT_EQ(describe(back.categoryAxis.title), describe(saved.categoryAxis.title));
+    EXPECT_EQ(describe(back.valueAxis.title), describe(saved.valueAxis.title));
+    EXPECT_EQ(back.categoryAxis.numberFormat, saved.categoryAxis.numberFormat);
+    EXPECT_EQ(back.valueAxis.numberFormat, saved.valueAxis.numberFormat);
+    EXPECT_EQ(back.hasDataTable, saved.hasDataTable);
+    EXPECT_NE(back.id, 0) << "a chart read back has its id";
+}
+
+// Sheets in the same order and kinds, the same sheet active, each chart sheet's
+// chart and page setup, and the embedded charts in z-order, placed within what
+// the cell anchor keeps (1/1024 of a column, 1/256 of a row).
+void expectSameCharts(const spreadsheet::model::Workbook& saved, const spreadsheet::model::Workbook& back) {
+    ASSERT_EQ(back.sheetCount(), saved.sheetCount());
+    EXPECT_EQ(back.activeSheetIndex(), saved.activeSheetIndex());
+    for (int i = 0; i < saved.sheetCount(); ++i) {
+        const spreadsheet::model::Sheet& s = saved.sheet(i);
+        const spreadsheet::model::Sheet& b = back.sheet(i);
+        SCOPED_TRACE(s.name());
+        EXPECT_EQ(b.name(), s.name());
+        EXPECT_EQ(b.kind(), s.kind());
+        ASSERT_EQ(b.chart() != nullptr, s.chart() != nullptr);
+        if (s.chart()) {
+            expectSameChart(saved, *s.chart(), back, *b.chart());
+            EXPECT_EQ(b.pageSetup(), s.pageSetup());
+        }
+        ASSERT_EQ(b.shapes().size(), s.shapes().size());
+        for (size_t n = 0; n < s.shapes().size(); ++n) {
+            const spreadsheet::model::Shape& shape = s.shapes()[n];
+            const spreadsheet::model::Shape& other = b.shapes()[n];
+            SCOPED_TRACE(shape.name);
+            EXPECT_EQ(other.name, shape.name);
+            EXPECT_NEAR(other.bounds.top, shape.bounds.top, 0.05);
+            EXPECT_NEAR(other.bounds.left, shape.bounds.left, 0.05);
+            EXPECT_NEAR(other.bounds.width, shape.bounds.width, 0.1);
+            EXPECT_NEAR(other.bounds.height, shape.bounds.height, 0.1);
+            expectSameChart(saved, shape.chart, back, other.chart);
+        }
+    }
 }
 
 QString longUnicodeName() {
@@ -259,7 +314,12 @@ TEST(BreakevenSheet, saving_then_opening_gives_the_same_sheet_for_every_kind_of_
     for (const auto& [name, texts] : inputs) {
         SCOPED_TRACE(name);
         SavedAndReopened file(texts, (folder / (std::string(name) + ".xls")).string());
+        EXPECT_TRUE(file.written.messages.texts().isEmpty()) << file.written.messages.texts().join("\n").toStdString();
         expectSameSheet(file.written.model(), file.reopened());
+        ASSERT_EQ(file.written.sheetNames(), (std::vector<std::string>{kDataSheet, kChartSheet}));
+        ASSERT_EQ(file.written.sheet(kDataSheet).shapes().size(), 2u);
+        ASSERT_NE(file.written.sheet(kChartSheet).chart(), nullptr);
+        expectSameCharts(file.written.book(), file.reopenedBook());
         EXPECT_EQ(file.second->get("Range", {"F33"}).toObject()->get("Text").toString(),
                   file.written.text("F33"));
     }

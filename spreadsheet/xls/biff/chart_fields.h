@@ -98,7 +98,12 @@ inline constexpr uint16_t kBubbleSizes = 0x0010;
 
 namespace shtprops {
 inline constexpr uint16_t kPlotVisibleOnly = 0x0002;
-inline constexpr uint16_t kAlwaysAutoPlotArea = 0x0010;  // the plot area is laid out by the reader
+// fManPlotArea and fAlwaysAutoPlotArea. Neither is written: every position in
+// our charts is automatic, and LibreOffice takes 0x0010 to mean "the plot area
+// is where the axis group's Pos record says" (its EXC_CHPROPS_USEMANPLOTAREA),
+// which then squeezes the plot into the empty rectangle of that record.
+inline constexpr uint16_t kManualPlotArea = 0x0008;
+inline constexpr uint16_t kPlotAreaFromPos = 0x0010;
 inline constexpr uint8_t kBlankAsGap = 0;
 }  // namespace shtprops
 

@@ -368,7 +368,7 @@ void writeChartFormats(RecordStream& out, const model::Chart& chart, const Chart
     for (std::size_t i = 0; i < output.series.size(); ++i)
         writeSeriesFormat(out, chart, output.series[i], static_cast<uint16_t>(i));
     out.begin(record::kShtProps);
-    out.u16(shtprops::kPlotVisibleOnly | shtprops::kAlwaysAutoPlotArea);
+    out.u16(shtprops::kPlotVisibleOnly);  // the plot area laid out by the reader
     out.u8(shtprops::kBlankAsGap);
     out.u8(0);
     out.end();

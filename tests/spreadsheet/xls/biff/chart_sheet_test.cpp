@@ -213,6 +213,22 @@ TEST(ChartTexts, pie_data_labels_and_borders) {
     EXPECT_TRUE(recordsWithId(sheet, rec::kAxis).empty()) << "a pie has no axes";
 }
 
+// Every position in our charts is automatic: ShtProps asks for no manual plot
+// area (LibreOffice would squeeze the plot into the empty rectangle of the
+// axis group's Pos record), for the chart sheet's chart and an embedded one.
+TEST(ChartSheet, the_plot_area_is_left_to_the_reader) {
+    model::Workbook book;
+    buildBreakevenCharts(book, 1);
+    const std::vector<uint8_t> stream = streamOf(book);
+    for (const int index : {0, 1}) {
+        const auto props = recordsWithId(sheetSubstream(stream, index), rec::kShtProps);
+        ASSERT_EQ(props.size(), 1u) << index;
+        EXPECT_EQ(le16(props[0].body, 0), fields::shtprops::kPlotVisibleOnly) << index;
+        EXPECT_EQ(le16(props[0].body, 0) & (fields::shtprops::kManualPlotArea | fields::shtprops::kPlotAreaFromPos), 0)
+            << index;
+    }
+}
+
 // A chart sheet added to a workbook starts with an empty chart; it is stored as one.
 TEST(ChartSheet, an_empty_chart_sheet_is_stored) {
     model::Workbook book;

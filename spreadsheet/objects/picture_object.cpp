@@ -1,0 +1,51 @@
+#include "spreadsheet/objects/picture_object.h"
+
+#include "automation/automation_error.h"
+#include "spreadsheet/objects/arguments.h"
+#include "spreadsheet/objects/bitmap_encoding.h"
+#include "spreadsheet/objects/private_file_write.h"
+
+namespace spreadsheet::objects {
+
+using automation::Args;
+using automation::AutomationError;
+using automation::NamedArgs;
+using automation::Variant;
+
+namespace {
+
+// The file is made private and put in place in one step (private_file_write.h).
+void saveAsBitmap(const PictureObject& picture, const Variant& pathArgument) {
+    if (isLeftOut(pathArgument))
+        throw AutomationError("SaveAsBitmap method of Picture class failed: the file name is missing");
+    const std::string path = pathArgument.toString();
+    if (path.empty()) throw AutomationError("SaveAsBitmap method of Picture class failed: the file name is empty");
+    const std::vector<uint8_t> bytes = encodeBitmap24(picture.image());
+    try {
+        replaceFilePrivately(path, bytes);
+    } catch (const FileWriteError& e) {
+        throw AutomationError(std::string("SaveAsBitmap method of Picture class failed: ") + e.what());
+    }
+}
+
+}  // namespace
+
+const automation::MemberTable<PictureObject>& PictureObject::members() {
+    using T = automation::MemberTable<PictureObject>;
+    static const T table("Picture", {
+        T::property("Width", [](PictureObject& p, const Args&) { return Variant(int32_t(p.image().width())); }),
+        T::property("Height", [](PictureObject& p, const Args&) { return Variant(int32_t(p.image().height())); }),
+        T::method("SaveAsBitmap", [](PictureObject& p, const Args& a, const NamedArgs& n) {
+            saveAsBitmap(p, argument(a, n, 0, "Filename"));
+            return Variant();
+        }, 0, 1, {"Filename"}),
+    });
+    return table;
+}
+
+Variant makePicture(const std::shared_ptr<const QImage>& image) {
+    if (!image) return Variant(automation::ObjectRef());
+    return Variant(automation::ObjectRef(std::make_shared<PictureObject>(image)));
+}
+
+}  // namespace spreadsheet::objects

@@ -1,0 +1,92 @@
+// The preview's commands: saving the temporary workbook under a name the user
+// picks, going back to the input window, and closing, which ends the program.
+// Saving never talks to the spreadsheet: it copies the file the generation left.
+#include "preview/form2.h"
+
+#include "shell/context_names.h"
+#include "shell/error_report.h"
+#include "shell/file_copy.h"
+#include "shell/main_services.h"
+#include "shell/message_service.h"
+#include "shell/save_file_dialog.h"
+
+#include <QCoreApplication>
+#include <QImageReader>
+#include <stdexcept>
+
+namespace preview {
+
+using shell::ErrorTrap;
+using shell::MessageAnswer;
+using shell::MessageButtons;
+using shell::MessageIcon;
+namespace contexts = shell::contexts;
+
+void Form2::loadPicture(const QString& bitmapPath) {
+    QImageReader reader(bitmapPath);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        throw std::runtime_error("Cannot load the picture \"" + bitmapPath.toStdString() +
+                                 "\": " + reader.errorString().toStdString());
+    setPicture(picture);
+}
+
+// The copy replaces an existing file only once it is complete, so answering
+// Yes never loses the old file to a copy that fails; "Done." follows only a
+// copy that succeeded. The preview's own workbook is refused as destination.
+void Form2::PushButton6_Click() {
+    ErrorTrap trap(QLatin1String(contexts::kForm2PushButton6Click), m_services.messages);
+    shell::SaveFileRequest request;
+    trap.run(100, [&] { request.fileName.clear(); });
+    trap.run(102, [&] { request.title = QLatin1String(kSaveDialogTitle); });
+    trap.run(104, [&] { request.filter = QLatin1String(kSaveDialogFilter); });
+    QString name;
+    trap.run(106, [&] { name = m_services.saveDialog.ShowSave(request); });
+    if (name.isEmpty()) return;  // cancelled
+    if (shell::isSameFile(name, mExcelFile)) {
+        trap.run(108, [&] { shell::showMessage(m_services.messages, QLatin1String(kOwnWorkbookRefusal)); });
+        return;
+    }
+    if (shell::FileExists(name)) {
+        MessageAnswer answer = MessageAnswer::No;
+        trap.run(110, [&] {
+            answer = shell::showMessage(
+                m_services.messages,
+                QLatin1String(kOverwriteQuestionStart) + name + QLatin1String(kOverwriteQuestionEnd),
+                MessageIcon::None, MessageButtons::YesNo);
+        });
+        if (answer != MessageAnswer::Yes) return;
+    }
+    trap.run(112, [&] { m_pointer->setPointer(shell::MousePointer::Hourglass); });
+    bool copied = false;
+    trap.run(114, [&] {
+        shell::copyFileSafely(mExcelFile, name);
+        copied = true;
+    });
+    trap.run(116, [&] { m_pointer->setPointer(shell::MousePointer::Default); });
+    if (copied) trap.run(118, [&] { shell::showMessage(m_services.messages, QLatin1String(kSavedMessage)); });
+}
+
+// Back: the temporary workbook goes; the window keeps its state, hidden.
+void Form2::PushButton8_Click() {
+    ErrorTrap trap(QLatin1String(contexts::kForm2PushButton8Click), m_services.messages);
+    trap.run(100, [&] { shell::DeleteTempFile(mExcelFile); });
+    trap.run(102, [&] {
+        if (m_services.showInputWindow) m_services.showInputWindow();
+    });
+    trap.run(104, [&] { hide(); });
+}
+
+void Form2::Form_QueryUnload() {
+    ErrorTrap trap(QLatin1String(contexts::kForm2FormQueryUnload), m_services.messages);
+    trap.run(100, [&] { shell::DeleteTempFile(mExcelFile); });
+    trap.run(102, [&] { QCoreApplication::processEvents(); });
+    trap.run(104, [&] { QCoreApplication::processEvents(); });
+}
+
+// Ends the whole program, whatever other window is still loaded or hidden.
+void Form2::Form_Unload() {
+    if (m_services.endProgram) m_services.endProgram();
+}
+
+}  // namespace preview

@@ -1,0 +1,53 @@
+// GenerateReport0: one whole generation. A fresh spreadsheet instance builds
+// the breakeven workbook, which is saved as the temporary workbook; a second
+// instance opens that file and writes the snapshot bitmap; the picture and the
+// path go to the preview window, which takes the input window's place.
+//
+//   GenerationDriver driver({registry, messages, form1, form2, temporaryFolder(), {}});
+//   driver.GenerateReport0();   // failures are reported on the way, never thrown
+#pragma once
+
+#include "report/generation_windows.h"
+#include "report/temporary_workbook.h"
+#include "shell/message_service.h"
+
+#include <QString>
+#include <functional>
+
+namespace automation {
+class Registry;
+}
+namespace shell {
+class ErrorTrap;
+}
+
+namespace report {
+
+struct GenerationServices {
+    automation::Registry& registry;
+    shell::MessageService& messages;
+    InputWindow& inputWindow;
+    PreviewWindow& previewWindow;
+    QString temporaryFolder;               // where the workbook and the bitmap go
+    std::function<double()> clock;         // seconds since midnight; empty: the real clock
+};
+
+class GenerationDriver {
+public:
+    explicit GenerationDriver(GenerationServices services);
+
+    // Every step runs under the driver's trap: a failing step is reported
+    // with its line, and the next step runs.
+    void GenerateReport0();
+
+    // The temporary workbook of the last generation; empty before the first.
+    const QString& workbookPath() const { return m_workbookPath; }
+
+private:
+    void drawTemporaryWorkbookPath(shell::ErrorTrap& trap);
+
+    GenerationServices m_services;
+    QString m_workbookPath;
+};
+
+}  // namespace report
