@@ -1,9 +1,9 @@
 #include "spreadsheet/objects/picture_object.h"
 
 #include "automation/automation_error.h"
+#include "files/file_replace.h"
 #include "spreadsheet/objects/arguments.h"
 #include "spreadsheet/objects/bitmap_encoding.h"
-#include "spreadsheet/objects/private_file_write.h"
 
 namespace spreadsheet::objects {
 
@@ -14,7 +14,8 @@ using automation::Variant;
 
 namespace {
 
-// The file is made private and put in place in one step (private_file_write.h).
+// The file is the user's alone and takes the path in one step: a link
+// planted there is replaced, never followed.
 void saveAsBitmap(const PictureObject& picture, const Variant& pathArgument) {
     if (isLeftOut(pathArgument))
         throw AutomationError("SaveAsBitmap method of Picture class failed: the file name is missing");
@@ -22,8 +23,8 @@ void saveAsBitmap(const PictureObject& picture, const Variant& pathArgument) {
     if (path.empty()) throw AutomationError("SaveAsBitmap method of Picture class failed: the file name is empty");
     const std::vector<uint8_t> bytes = encodeBitmap24(picture.image());
     try {
-        replaceFilePrivately(path, bytes);
-    } catch (const FileWriteError& e) {
+        files::replaceFile(path, bytes, files::NewFileAccess::OwnerOnly);
+    } catch (const files::FileWriteError& e) {
         throw AutomationError(std::string("SaveAsBitmap method of Picture class failed: ") + e.what());
     }
 }

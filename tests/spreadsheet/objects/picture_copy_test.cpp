@@ -159,7 +159,7 @@ TEST(SaveAsBitmap, a_failure_names_the_path_and_reason_and_leaves_what_was_there
     const std::string missing = (dir / "no such folder" / "sheet.bmp").string();
     EXPECT_EQ(failureOf([&] { picture->call("SaveAsBitmap", {missing}); }),
               "SaveAsBitmap method of Picture class failed: \"" + missing +
-                  "\": cannot create a file in its folder: No such file or directory");
+                  "\": cannot create a temporary file: No such file or directory");
 
     // A folder in the way: the temporary file is written, the rename fails, and it is removed again.
     fs::create_directory(dir / "taken.bmp");

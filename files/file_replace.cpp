@@ -1,14 +1,14 @@
-#include "spreadsheet/objects/private_file_write.h"
+#include "files/file_replace.h"
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <string>
-
 #include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
-namespace spreadsheet::objects {
+namespace files {
 namespace {
 
 [[noreturn]] void writeFailed(const std::filesystem::path& target, std::string_view step, int error) {
@@ -19,28 +19,19 @@ std::filesystem::path folderOf(const std::filesystem::path& target) {
     return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
 }
 
-// A fresh file next to the target; its descriptor, or -1 with errno set.
-int createTemporary(const std::filesystem::path& target, std::filesystem::path& path) {
+// A fresh file beside the target, its name hidden and unique to this process
+// and call; the descriptor, or -1 with errno set.
+int createTemporary(const std::filesystem::path& target, NewFileAccess access, std::filesystem::path& path) {
     static std::atomic<unsigned> counter{0};
+    const mode_t mode = access == NewFileAccess::OwnerOnly ? 0600 : 0666;
     for (int attempt = 0; attempt < 100; ++attempt) {
         path = folderOf(target) / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
                                    std::to_string(counter++) + ".tmp");
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
-}
-
-// Writes everything, resuming after short writes and interruptions; 0 or an errno value.
-int writeAll(int fd, std::span<const uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return written < 0 ? errno : EIO;
-        bytes = bytes.subspan(static_cast<std::size_t>(written));
-    }
-    return 0;
 }
 
 // Makes the rename itself last; a file system that cannot sync a folder is let be.
@@ -53,18 +44,36 @@ void syncFolder(const std::filesystem::path& target) {
 
 }  // namespace
 
-void replaceFilePrivately(const std::filesystem::path& target, std::span<const uint8_t> bytes) {
+int writeAll(int fd, std::span<const uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return written < 0 ? errno : EIO;
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+void replaceFile(const std::filesystem::path& target, std::span<const uint8_t> bytes, NewFileAccess access) {
+    replaceFile(target, access, [bytes](int fd) { return writeAll(fd, bytes); });
+}
+
+void replaceFile(const std::filesystem::path& target, NewFileAccess access, const std::function<int(int)>& fill) {
     if (target.filename().empty()) writeFailed(target, "no file name", EISDIR);
     std::filesystem::path temporary;
-    int fd = createTemporary(target, temporary);
-    if (fd < 0) writeFailed(target, "cannot create a file in its folder", errno);
+    int fd = createTemporary(target, access, temporary);
+    if (fd < 0) writeFailed(target, "cannot create a temporary file", errno);
     // From here on every failure removes the temporary file before reporting.
     const auto fail = [&](std::string_view step, int error) {
         if (fd >= 0) ::close(fd);
         ::unlink(temporary.c_str());
         writeFailed(target, step, error);
     };
-    if (const int error = writeAll(fd, bytes); error != 0) fail("cannot write", error);
+    struct stat existing {};
+    if (access == NewFileAccess::KeepExisting && ::stat(target.c_str(), &existing) == 0 &&
+        ::fchmod(fd, existing.st_mode & 07777) != 0)
+        fail("cannot copy the permissions", errno);
+    if (const int error = fill(fd); error != 0) fail("cannot write", error);
     if (::fsync(fd) != 0) fail("cannot flush to disk", errno);
     const int closed = ::close(fd);
     fd = -1;
@@ -73,4 +82,4 @@ void replaceFilePrivately(const std::filesystem::path& target, std::span<const u
     syncFolder(target);
 }
 
-}  // namespace spreadsheet::objects
+}  // namespace files

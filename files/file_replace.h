@@ -1,0 +1,41 @@
+// Replacing a file in one step: the new contents go to a fresh file created
+// exclusively beside the target (a link is never followed), are flushed to
+// disk, and only then renamed over the target. A failure leaves the old file
+// as it was and no temporary file behind; a link at the target is replaced,
+// never written through.
+//
+//   files::replaceFile(path, bytes, files::NewFileAccess::KeepExisting);
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <stdexcept>
+
+namespace files {
+
+// The text names the path, the step and the system's reason:
+// "\"/home/u/book.xls\": cannot write: No space left on device".
+class FileWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class NewFileAccess {
+    KeepExisting,  // an existing target's permissions; otherwise as the umask allows
+    OwnerOnly,     // readable and writable by the user alone, whatever was there
+};
+
+// Writes the bytes as the target's new contents.
+void replaceFile(const std::filesystem::path& target, std::span<const uint8_t> bytes, NewFileAccess access);
+
+// The same with contents that `fill` writes to the descriptor it is given;
+// fill answers 0, or the errno value of a failure.
+void replaceFile(const std::filesystem::path& target, NewFileAccess access, const std::function<int(int)>& fill);
+
+// Writes everything, resuming after short writes and interruptions; answers 0
+// or an errno value.
+int writeAll(int fd, std::span<const uint8_t> bytes);
+
+}  // namespace files
