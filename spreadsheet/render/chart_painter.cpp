@@ -9,7 +9,6 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace spreadsheet::render {
 namespace {
@@ -25,7 +24,6 @@ constexpr int kMargin = 8;          // between the chart area's edge and what it
 constexpr int kLegendPadding = 5;   // inside the legend, around its entries
 constexpr int kKeySize = 7;         // a legend key's square
 constexpr int kKeyGap = 4;          // between a key and its text
-constexpr int kLabelDistance = 6;   // between a pie and its data labels
 constexpr int kMarkerSize = 5;
 constexpr int kValueGridlines = 5;
 constexpr const char* kLabelSeparator = "; ";
@@ -50,18 +48,6 @@ void outline(QPainter& painter, const QRect& rect, const model::BorderLine& line
     paintLine(painter, Qt::Vertical, rect.right(), rect.top(), rect.bottom(), look, color);
 }
 
-// The title centred across the top; returns the room left under it.
-QRect paintTitle(QPainter& painter, const QRect& room, const model::ChartTitle& title) {
-    if (!title.visible || title.text.empty()) return room;
-    const QFont font = chartFont(kTitleFontPoints, true);
-    const QFontMetrics metrics(font);
-    const QRect band(room.left(), room.top(), room.width(), metrics.height());
-    painter.setFont(font);
-    painter.setPen(kAutomaticColor);
-    painter.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, qText(title.text));
-    return room.adjusted(0, band.height() + kMargin, 0, 0);
-}
-
 // A coloured square key and its text, the text starting kKeyGap after the key.
 void paintKeyedText(QPainter& painter, QPoint topLeft, int lineHeight, const QColor& key, const QString& text) {
     const QRect square(topLeft.x(), topLeft.y() + (lineHeight - kKeySize) / 2, kKeySize, kKeySize);
@@ -78,24 +64,6 @@ struct LegendEntry {
     QColor color;
 };
 
-// The legend on the right, centred down the room; returns the room left of it.
-QRect paintLegend(QPainter& painter, const QRect& room, const model::Legend& legend,
-                  const std::vector<LegendEntry>& entries, const model::Palette& palette) {
-    if (!legend.visible || entries.empty()) return room;
-    const QFontMetrics metrics(painter.font());
-    int textWidth = 0;
-    for (const LegendEntry& e : entries) textWidth = std::max(textWidth, metrics.horizontalAdvance(e.text));
-    const int lineHeight = metrics.height();
-    const QSize size(kKeySize + kKeyGap + textWidth + 2 * kLegendPadding,
-                     static_cast<int>(entries.size()) * lineHeight + 2 * kLegendPadding);
-    const QRect box(QPoint(room.right() - size.width() + 1, room.center().y() - size.height() / 2), size);
-    outline(painter, box, legend.border, palette);
-    for (size_t i = 0; i < entries.size(); ++i)
-        paintKeyedText(painter, box.topLeft() + QPoint(kLegendPadding, kLegendPadding + static_cast<int>(i) * lineHeight),
-                       lineHeight, entries[i].color, entries[i].text);
-    return room.adjusted(0, 0, -(size.width() + kMargin), 0);
-}
-
 std::vector<LegendEntry> legendEntries(const model::Chart& chart, const ChartData& data,
                                        const model::Palette& palette) {
     std::vector<LegendEntry> entries;
@@ -109,24 +77,67 @@ std::vector<LegendEntry> legendEntries(const model::Chart& chart, const ChartDat
     return entries;
 }
 
+// Where the parts of a chart go in its area: the title centred across the top, the legend on the right
+// centred down the room under the title, and the plot in what is left. Empty rectangles for absent parts.
+struct ChartFrame {
+    QRect title;
+    QRect legend;
+    QRect plot;
+};
+
+ChartFrame frameChart(const QRect& area, const model::Chart& chart, const std::vector<LegendEntry>& entries) {
+    ChartFrame frame{QRect(), QRect(), area.adjusted(kMargin, kMargin, -kMargin, -kMargin)};
+    if (chart.title.visible && !chart.title.text.empty()) {
+        const int height = QFontMetrics(chartFont(kTitleFontPoints, true)).height();
+        frame.title = QRect(frame.plot.left(), frame.plot.top(), frame.plot.width(), height);
+        frame.plot.setTop(frame.title.bottom() + 1 + kMargin);
+    }
+    if (chart.legend.visible && !entries.empty()) {
+        const QFontMetrics metrics(chartFont(kChartFontPoints, false));
+        int textWidth = 0;
+        for (const LegendEntry& e : entries) textWidth = std::max(textWidth, metrics.horizontalAdvance(e.text));
+        const QSize size(kKeySize + kKeyGap + textWidth + 2 * kLegendPadding,
+                         static_cast<int>(entries.size()) * metrics.height() + 2 * kLegendPadding);
+        frame.legend = QRect(QPoint(frame.plot.right() - size.width() + 1, frame.plot.center().y() - size.height() / 2),
+                             size);
+        frame.plot.setRight(frame.legend.left() - 1 - kMargin);
+    }
+    return frame;
+}
+
+void paintTitle(QPainter& painter, const QRect& band, const model::ChartTitle& title) {
+    if (band.isEmpty()) return;
+    painter.setFont(chartFont(kTitleFontPoints, true));
+    painter.setPen(kAutomaticColor);
+    painter.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, qText(title.text));
+}
+
+void paintLegend(QPainter& painter, const QRect& box, const model::Legend& legend,
+                 const std::vector<LegendEntry>& entries, const model::Palette& palette) {
+    if (box.isEmpty()) return;
+    const int lineHeight = QFontMetrics(painter.font()).height();
+    outline(painter, box, legend.border, palette);
+    for (size_t i = 0; i < entries.size(); ++i)
+        paintKeyedText(painter, box.topLeft() + QPoint(kLegendPadding, kLegendPadding + static_cast<int>(i) * lineHeight),
+                       lineHeight, entries[i].color, entries[i].text);
+}
+
 // ---------------------------------------------------------------- pie
 
 struct PieSlice {
     double start = 0;  // degrees clockwise from twelve o'clock
     double sweep = 0;
     QString label;     // empty: no data label
-    int labelWidth = 0;  // with the legend key
 };
 
 // The first series' points as slices, with their data labels.
-std::vector<PieSlice> pieSlices(const model::Chart& chart, const ChartData& data, const QFontMetrics& metrics) {
+std::vector<PieSlice> pieSlices(const model::Chart& chart, const ChartData& data) {
     std::vector<PieSlice> slices;
     if (data.series.empty()) return slices;
     const SeriesData& series = data.series.front();
     double total = 0;
     for (const std::optional<double>& v : series.values) total += v ? std::abs(*v) : 0;
     if (!(total > 0)) return slices;
-    const int keyWidth = chart.dataLabels.legendKey ? kKeySize + kKeyGap : 0;
     double start = 0;
     for (size_t i = 0; i < series.values.size(); ++i) {
         PieSlice slice;
@@ -136,7 +147,6 @@ std::vector<PieSlice> pieSlices(const model::Chart& chart, const ChartData& data
             const std::string category = i < data.categories.size() ? data.categories[i] : std::string();
             slice.label = qText(pieLabelText(chart.dataLabels, series.name, category, series.valueTexts[i],
                                              slice.sweep / 360));
-            slice.labelWidth = keyWidth + metrics.horizontalAdvance(slice.label);
         }
         start += slice.sweep;
         slices.push_back(std::move(slice));
@@ -144,50 +154,38 @@ std::vector<PieSlice> pieSlices(const model::Chart& chart, const ChartData& data
     return slices;
 }
 
-// A data label just outside the pie, on the side its slice faces.
-QRect labelBox(QPointF centre, int radius, const PieSlice& slice, int lineHeight) {
-    const double middle = (slice.start + slice.sweep / 2) * std::numbers::pi / 180;
-    const double dx = std::sin(middle), dy = -std::cos(middle);
-    const QPointF anchor = centre + QPointF(dx, dy) * (radius + kLabelDistance);
-    const int left = static_cast<int>(anchor.x()) - (dx >= 0 ? 0 : slice.labelWidth);
-    const int top = static_cast<int>(anchor.y() - lineHeight / 2.0 + dy * lineHeight / 2.0);
-    return QRect(left, top, slice.labelWidth, lineHeight);
-}
-
-// The largest radius at which every data label stays inside the plot.
-int fittingRadius(const QRect& plot, const std::vector<PieSlice>& slices, int lineHeight) {
-    constexpr int kSmallest = 8;
-    const QPointF centre = QRectF(plot).center();
-    for (int radius = std::min(plot.width(), plot.height()) / 2; radius > kSmallest; --radius) {
-        const bool fits = std::all_of(slices.begin(), slices.end(), [&](const PieSlice& s) {
-            return s.label.isEmpty() || plot.contains(labelBox(centre, radius, s, lineHeight));
-        });
-        if (fits) return radius;
+// The slices with the sizes their labels take in the chart font, the legend key included.
+std::vector<PieSliceShape> sliceShapes(const model::Chart& chart, const std::vector<PieSlice>& slices) {
+    const QFontMetrics metrics(chartFont(kChartFontPoints, false));
+    const int keyWidth = chart.dataLabels.legendKey ? kKeySize + kKeyGap : 0;
+    std::vector<PieSliceShape> shapes;
+    for (const PieSlice& slice : slices) {
+        const QSize label = slice.label.isEmpty()
+                                ? QSize()
+                                : QSize(keyWidth + metrics.horizontalAdvance(slice.label), metrics.height());
+        shapes.push_back({slice.start, slice.sweep, label});
     }
-    return kSmallest;
+    return shapes;
 }
 
-void paintPie(QPainter& painter, const QRect& plot, const model::Chart& chart, const ChartData& data,
+void paintPie(QPainter& painter, const PieLayout& layout, const model::Chart& chart, const std::vector<PieSlice>& slices,
               const model::Palette& palette) {
-    const QFontMetrics metrics(painter.font());
-    const std::vector<PieSlice> slices = pieSlices(chart, data, metrics);
-    const int lineHeight = metrics.height();
-    const int radius = fittingRadius(plot, slices, lineHeight);
-    const QPointF centre = QRectF(plot).center();
-    const QRectF disc(centre.x() - radius, centre.y() - radius, 2.0 * radius, 2.0 * radius);
+    const int lineHeight = QFontMetrics(painter.font()).height();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(kAutomaticColor, 1));
     for (size_t i = 0; i < slices.size(); ++i) {
         if (slices[i].sweep <= 0) continue;
         painter.setBrush(chartFillColor(palette, i));
-        painter.drawPie(disc, static_cast<int>(std::lround(kTwelveOClock16 - slices[i].start * 16)),
+        painter.drawPie(layout.disc(), static_cast<int>(std::lround(kTwelveOClock16 - slices[i].start * 16)),
                         -static_cast<int>(std::lround(slices[i].sweep * 16)));
     }
+    for (const std::optional<PieLabelPlace>& place : layout.labels)
+        if (place && place->leader) painter.drawLine(*place->leader);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (size_t i = 0; i < slices.size(); ++i) {
-        if (slices[i].label.isEmpty()) continue;
-        const QRect box = labelBox(centre, radius, slices[i], lineHeight);
+    for (size_t i = 0; i < slices.size() && i < layout.labels.size(); ++i) {
+        if (!layout.labels[i]) continue;
+        const QRect& box = layout.labels[i]->box;
         if (chart.dataLabels.legendKey)
             paintKeyedText(painter, box.topLeft(), lineHeight, chartFillColor(palette, i), slices[i].label);
         else
@@ -273,19 +271,29 @@ std::string pieLabelText(const model::DataLabels& labels, const std::string& ser
     return text;
 }
 
+PieLayout layoutPieChart(const QRect& area, const model::Chart& chart, const ChartData& data,
+                         const model::Palette& palette) {
+    const ChartFrame frame = frameChart(area, chart, legendEntries(chart, data, palette));
+    return layoutPie(frame.plot, sliceShapes(chart, pieSlices(chart, data)));
+}
+
 void paintChart(QPainter& painter, const QRect& area, const model::Chart& chart, const ChartData& data,
                 const model::Palette& palette) {
+    const std::vector<LegendEntry> entries = legendEntries(chart, data, palette);
+    const ChartFrame frame = frameChart(area, chart, entries);
     painter.save();
     painter.setClipRect(area);
     painter.fillRect(area, kSheetBackground);
     outline(painter, area, chart.chartAreaBorder, palette);
-    QRect room = paintTitle(painter, area.adjusted(kMargin, kMargin, -kMargin, -kMargin), chart.title);
+    paintTitle(painter, frame.title, chart.title);
     painter.setFont(chartFont(kChartFontPoints, false));
-    room = paintLegend(painter, room, chart.legend, legendEntries(chart, data, palette), palette);
-    if (chart.type == model::ChartType::Pie)
-        paintPie(painter, room, chart, data, palette);
-    else
-        paintLines(painter, room, chart, data, palette);
+    paintLegend(painter, frame.legend, chart.legend, entries, palette);
+    if (chart.type == model::ChartType::Pie) {
+        const std::vector<PieSlice> slices = pieSlices(chart, data);
+        paintPie(painter, layoutPie(frame.plot, sliceShapes(chart, slices)), chart, slices, palette);
+    } else {
+        paintLines(painter, frame.plot, chart, data, palette);
+    }
     painter.restore();
 }
 

@@ -2,13 +2,16 @@
 // pictured over its used range: the size follows the layout's column widths
 // and row heights, and probes at known cells find the section bars, the grey
 // totals, the boxes, the red losses, the labels running over their empty
-// neighbours and the two pies. QUORVANE_RENDER_PICTURE=<file> keeps the picture.
+// neighbours and the two pies, large in their charts with their labels apart.
+// QUORVANE_RENDER_PICTURE=<file> keeps the picture.
 #include "automation/registry.h"
 #include "fake_message_service.h"
 #include "picture_probes.h"
+#include "pie_layout_checks.h"
 #include "report/generate_report.h"
 #include "spreadsheet/objects/application.h"
 #include "spreadsheet/objects/class_registration.h"
+#include "spreadsheet/render/chart_data.h"
 #include "spreadsheet/render/chart_painter.h"
 #include "spreadsheet/render/sheet_geometry.h"
 
@@ -126,4 +129,36 @@ TEST(BreakevenPicture, both_pies_lie_at_their_shapes_with_slices_in_distinct_col
     for (size_t slice = 0; slice < 5; ++slice)
         EXPECT_GT(countPixels(b.picture, second, isAbout(chartFillColor(palette, slice), 4)), 100) << slice;
     EXPECT_TRUE(pixelNear(b.picture, {first.left(), first.center().y()}, kWhite, 0));  // no outline
+}
+
+TEST(BreakevenPicture, the_first_pie_spans_most_of_its_chart_height) {
+    const Breakeven& b = breakeven();
+    const spreadsheet::model::Palette palette;
+    const QRect first(b.geometry().sheetOrigin() + QPoint(560, 67), QSize(400, 267));
+    QRect disc;  // runs of slice colour longer than a key square belong to the pie
+    for (int y = first.top(); y <= first.bottom(); ++y)
+        for (int x = first.left(), run = 0; x <= first.right(); ++x) {
+            const QColor c = b.picture.pixelColor(x, y);
+            run = near(c, chartFillColor(palette, 0), 4) || near(c, chartFillColor(palette, 1), 4) ? run + 1 : 0;
+            if (run >= 10) disc |= QRect(x - run + 1, y, run, 1);
+        }
+    EXPECT_GE(disc.height(), 0.45 * first.height());
+    EXPECT_NEAR(disc.width(), disc.height(), 4);  // round, not cut by the chart's edge
+    EXPECT_TRUE(first.contains(disc));
+}
+
+TEST(BreakevenPicture, every_pie_label_has_a_place_inside_its_chart_clear_of_the_others) {
+    const Breakeven& b = breakeven();
+    ASSERT_EQ(b.sheet().shapes().size(), 2u);
+    for (const spreadsheet::model::Shape& shape : b.sheet().shapes()) {
+        SCOPED_TRACE(shape.name);
+        const QRect area(b.geometry().sheetOrigin() + QPoint(pixelsFromPoints(shape.bounds.left), pixelsFromPoints(shape.bounds.top)),
+                         QSize(pixelsFromPoints(shape.bounds.width), pixelsFromPoints(shape.bounds.height)));
+        const ChartData data = readChartData(b.document->workbook, b.document->evaluator, shape.chart);
+        const PieLayout layout = layoutPieChart(area, shape.chart, data, b.document->workbook.palette());
+        ASSERT_EQ(layout.labels.size(), data.series.at(0).values.size());
+        for (const auto& label : layout.labels) EXPECT_TRUE(label.has_value());
+        expectTidyPieLayout(layout, area);
+        EXPECT_GE(2 * layout.radius, 0.45 * area.height());
+    }
 }
