@@ -78,12 +78,15 @@ Redraw ZoomScrollState::RedrawImage() {
     mZoomWidth = scaledDown(mBaseWidth, mZoom);
     mZoomHeight = scaledDown(mBaseHeight, mZoom);
     if (mZoomWidth >= kZoomWidthLimit || mZoomHeight >= kZoomHeightLimit) {
-        // Too large: back to 1.0 without touching what is on screen.
+        // Too large: back to 1.0 without touching what is on screen...
         mZoom = 1.0f;
         readBaseSize();
         mZoomWidth = mBaseWidth;
         mZoomHeight = mBaseHeight;
-        return Redraw::Refused;
+        // ...unless a reduced picture is on screen: then the picture comes back
+        // as loaded, so that Zoom In from below 1.0 returns to 100 % instead of
+        // leaving the small picture under a zoom that reads 1.0.
+        if (picture.width >= mBaseWidth && picture.height >= mBaseHeight) return Redraw::Refused;
     }
     picture.width = mZoomWidth;
     picture.height = mZoomHeight;
@@ -120,8 +123,19 @@ void ZoomScrollState::initScrollbar(Axis axis, std::int32_t overflow) {
     setScrollValue(axis, 0);
 }
 
+// A step down that would still be too large goes on to the next quarter
+// below, so that a picture over the size limit at 0.75 (every sheet picture
+// wider than 1128 pixels) can still be made smaller: the refusal would set the
+// zoom back to 1.0 and the next Zoom Out would try 0.75 again, for ever.
 float ZoomScrollState::zoomAfterStep(std::int32_t direction) const {
-    return direction == 0 ? mZoom + kZoomStep : mZoom - kZoomStep;
+    if (direction == 0) return mZoom + kZoomStep;
+    float value = mZoom - kZoomStep;
+    while (value - kZoomStep >= kMinZoom && !fitsTheLimits(value)) value -= kZoomStep;
+    return value;
+}
+
+bool ZoomScrollState::fitsTheLimits(float zoom) const {
+    return scaledDown(mBaseWidth, zoom) < kZoomWidthLimit && scaledDown(mBaseHeight, zoom) < kZoomHeightLimit;
 }
 
 bool ZoomScrollState::acceptZoom(float value) {

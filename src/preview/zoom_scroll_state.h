@@ -80,16 +80,20 @@ public:
 
     // Sizes the picture for mZoom. A result at or over the size limit is
     // refused: zoom back to 1.0, sizes from the base, Picture1 and the bars
-    // untouched. Otherwise Picture1 takes the new size and both bars go to 0
-    // and are enabled exactly when the picture overflows the viewport's inside.
+    // untouched (but a reduced picture on screen is repainted at 1.0).
+    // Otherwise Picture1 takes the new size and both bars go to 0 and are
+    // enabled exactly when the picture overflows the viewport's inside.
     Redraw RedrawImage();
 
     // Range and step of both bars from the picture's overflow of the viewport.
     // Throws when a range does not fit a 16-bit bar.
     void InitScrollbars();
 
-    // The zoom one step up (direction 0) or down (any other direction).
+    // The zoom one step up (direction 0) or down (any other direction); a
+    // step down passes over factors still too large for the size limit.
     float zoomAfterStep(std::int32_t direction) const;
+    // Whether the base picture at this zoom stays under both size limits.
+    bool fitsTheLimits(float zoom) const;
     // Takes a zoom factor inside 0.25..2.5 and answers whether RedrawImage
     // must run; any other value is dropped.
     bool acceptZoom(float value);

@@ -77,6 +77,21 @@ TEST(Form2Activate, a_sheet_sized_picture_shows_unscaled_with_bars_in_tens_of_tw
     EXPECT_EQ(h.form->Picture1()->x(), -27);  // -400 twips
 }
 
+TEST(Form2Zoom, a_sheet_picture_over_the_size_limit_can_still_be_made_smaller_and_brought_back) {
+    Form2Harness h;
+    h.showWith(1200, 700);
+    QTest::mouseClick(h.form->PushButton2(), Qt::LeftButton);  // Zoom Out: 0.75 is too large, 0.5 is shown
+    EXPECT_EQ(h.form->state().mZoom, 0.5f);
+    EXPECT_EQ(h.form->Picture1()->size(), QSize(600, 350));
+    EXPECT_FALSE(h.form->HScroll1()->isEnabled());  // the whole picture fits now
+    EXPECT_EQ(h.shownAt(60, 60), QColor(Qt::red));   // the red square, halved
+    QTest::mouseClick(h.form->PushButton1(), Qt::LeftButton);  // Zoom In: back to the picture as loaded
+    EXPECT_EQ(h.form->state().mZoom, 1.0f);
+    EXPECT_EQ(h.form->Picture1()->size(), QSize(1200, 700));
+    EXPECT_EQ(h.shownAt(120, 120), QColor(Qt::red));
+    EXPECT_TRUE(h.messages.shown().empty());
+}
+
 TEST(Form2Zoom, the_buttons_repaint_the_picture_stretched_and_stop_at_the_ends) {
     Form2Harness h;
     h.showWith(200, 150);  // base 2998 x 2248

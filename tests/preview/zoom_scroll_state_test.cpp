@@ -86,9 +86,23 @@ TEST(ZoomLimit, a_base_already_at_the_limit_shows_unscaled_and_only_smaller_fact
         EXPECT_EQ(changeZoom(s, 1), Redraw::Repainted);
         EXPECT_EQ(s.mZoom, 0.75f);
     }
-    ZoomScrollState sheet = shown({px(1200), px(700)});  // even 0.75 is 13498 wide
-    EXPECT_EQ(changeZoom(sheet, 1), Redraw::Refused);
-    EXPECT_EQ(changeZoom(sheet, 1), Redraw::Refused);
+    // Even 0.75 is 13498 wide: Zoom Out passes over it to 0.5, and on to 0.25,
+    // instead of being refused and reset to 1.0 at every click.
+    ZoomScrollState sheet = shown({px(1200), px(700)});
+    EXPECT_EQ(changeZoom(sheet, 1), Redraw::Repainted);
+    EXPECT_EQ(sheet.mZoom, 0.5f);
+    EXPECT_EQ(sheet.picture.width, 8999);  // half of the base, 17998
+    EXPECT_EQ(changeZoom(sheet, 1), Redraw::Repainted);
+    EXPECT_EQ(sheet.mZoom, 0.25f);
+    EXPECT_EQ(changeZoom(sheet, 1), std::nullopt);  // nothing below 0.25
+    // Zoom In: 0.5 is fine; 0.75 is too large, and the picture comes back as
+    // loaded at 1.0 rather than staying small under a zoom of 1.0.
+    EXPECT_EQ(changeZoom(sheet, 0), Redraw::Repainted);
+    EXPECT_EQ(sheet.picture.width, 8999);
+    EXPECT_EQ(changeZoom(sheet, 0), Redraw::Repainted);
+    EXPECT_EQ(sheet.mZoom, 1.0f);
+    EXPECT_EQ(sheet.picture.width, 17998);
+    EXPECT_EQ(changeZoom(sheet, 0), Redraw::Refused);  // 1.25: the picture as loaded stays
     EXPECT_EQ(sheet.mZoom, 1.0f);
 }
 
