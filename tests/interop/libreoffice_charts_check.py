@@ -15,7 +15,7 @@ import os
 import sys
 import unittest
 
-from office import Office, POINTS_PER_HUNDREDTH_MM  # exits 77 when LibreOffice or its bridge is missing
+from office import open_recalculated, POINTS_PER_HUNDREDTH_MM  # exits 77 when LibreOffice or its bridge is missing
 import breakeven_expectations as layout
 
 DATA = layout.SHEET_NAME
@@ -74,13 +74,7 @@ def column_edges(sheet, letter):
 class ChartsInLibreOffice(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.office = Office()
-        try:
-            cls.document = cls.office.open(PATH)
-        except Exception:
-            cls.office.close()
-            raise
-        cls.document.calculateAll()
+        cls.office, cls.document = open_recalculated(PATH)
         cls.sheets = cls.document.Sheets
         cls.pies = chart_view(cls.sheets.getByName(DATA))
         cls.line_charts = chart_view(cls.sheets.getByName(CHART))

@@ -10,7 +10,7 @@ Python bridge is missing."""
 import sys
 import unittest
 
-from office import Office  # exits 77 when LibreOffice or its bridge is missing
+from office import open_recalculated  # exits 77 when LibreOffice or its bridge is missing
 import breakeven_expectations as layout
 
 HUNDREDTHS_MM_PER_INCH = 2540
@@ -21,13 +21,7 @@ PATH = None
 class OpenedInLibreOffice(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.office = Office()
-        try:
-            cls.document = cls.office.open(PATH)
-        except Exception:
-            cls.office.close()
-            raise
-        cls.document.calculateAll()
+        cls.office, cls.document = open_recalculated(PATH)
         cls.sheet = cls.document.Sheets.getByName(layout.SHEET_NAME)
 
     @classmethod

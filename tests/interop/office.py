@@ -77,3 +77,16 @@ class Office:
         except subprocess.TimeoutExpired:
             self.process.kill()
         shutil.rmtree(self.folder, ignore_errors=True)
+
+
+def open_recalculated(path):
+    """A running Office with a private copy of the file open and recalculated,
+    as (office, document). The Office is closed again when the file does not open."""
+    office = Office()
+    try:
+        document = office.open(path)
+    except Exception:
+        office.close()
+        raise
+    document.calculateAll()
+    return office, document
