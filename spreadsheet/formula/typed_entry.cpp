@@ -4,6 +4,7 @@
 #include "spreadsheet/formula/typed_entry.h"
 
 #include "spreadsheet/formula/number_text.h"
+#include "spreadsheet/unicode/utf16.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,17 +13,6 @@ namespace spreadsheet::formula {
 namespace {
 
 constexpr int kKeptDigits = 15;
-
-// Characters as the file stores them: UTF-16 units, two for a character beyond U+FFFF.
-size_t utf16Length(std::string_view text) {
-    size_t units = 0;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0) != 0x80) ++units;  // a lead byte or a plain ASCII character
-        if (byte >= 0xF0) ++units;           // a four-byte sequence becomes a surrogate pair
-    }
-    return units;
-}
 
 std::string_view trimSpaces(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -133,7 +123,7 @@ std::optional<TypedNumber> readTypedNumber(std::string_view text, const NumberCo
 TypedEntry readTypedEntry(std::string_view text, const NumberConventions& conventions) {
     TypedEntry entry;
     if (text.empty()) return entry;
-    if (utf16Length(text) > kMaxCellTextLength)
+    if (unicode::utf16Length(text) > kMaxCellTextLength)
         throw std::length_error("Text values are limited to " + std::to_string(kMaxCellTextLength) + " characters");
     if (text.front() == '=' && text.size() > 1) {
         entry.kind = TypedEntry::Kind::Formula;

@@ -4,7 +4,7 @@
 #include "spreadsheet/numfmt/number_format.h"
 #include "spreadsheet/objects/chart_focus.h"
 #include "spreadsheet/objects/constants.h"
-#include "spreadsheet/objects/sheet_names.h"
+#include "spreadsheet/unicode/utf16.h"
 
 namespace spreadsheet::objects {
 
@@ -118,7 +118,7 @@ struct TitleTarget {
     void setText(const Variant& v, const std::string& className) const {
         const std::string text = v.toString();
         title();  // still shown
-        if (utf16Length(text) > xl::kMaxTitleLength)
+        if (unicode::utf16Length(text) > xl::kMaxTitleLength)
             unableToSet("Text", className, "a title has at most " + std::to_string(xl::kMaxTitleLength) + " characters");
         chart.change([&](model::Chart& c) { in(c, axis).text = text; });
     }

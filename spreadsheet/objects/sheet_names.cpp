@@ -1,19 +1,11 @@
 #include "spreadsheet/objects/sheet_names.h"
 
+#include "spreadsheet/unicode/utf16.h"
+
 namespace spreadsheet::objects {
 
-size_t utf16Length(const std::string& utf8) {
-    size_t units = 0;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if ((c & 0xC0) == 0x80) continue;  // continuation byte
-        units += (c >= 0xF0) ? 2 : 1;      // a 4-byte sequence needs a surrogate pair
-    }
-    return units;
-}
-
 std::optional<std::string> sheetNameProblem(const model::Workbook& workbook, int index, const std::string& name) {
-    const size_t length = utf16Length(name);
+    const size_t length = unicode::utf16Length(name);
     if (length == 0) return "A sheet name cannot be empty.";
     if (length > 31) return "A sheet name can have at most 31 characters: \"" + name + "\" has " + std::to_string(length) + ".";
     if (name.find_first_of(":\\/?*[]") != std::string::npos)

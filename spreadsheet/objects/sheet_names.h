@@ -17,7 +17,4 @@ std::optional<std::string> sheetNameProblem(const model::Workbook& workbook, int
 // The first free "Sheet<n>" name.
 std::string nextDefaultSheetName(const model::Workbook& workbook);
 
-// Length in UTF-16 units, as the spreadsheet counts characters.
-size_t utf16Length(const std::string& utf8);
-
 }  // namespace spreadsheet::objects

@@ -2,9 +2,9 @@
 // Cells off the 256-column grid are passed over; unknown error codes read as #N/A.
 #include "spreadsheet/xls/biff/cell_reader.h"
 
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/record_ids.h"
-#include "spreadsheet/xls/biff/unicode_text.h"
 #include "spreadsheet/xls/biff/value_encodings.h"
 #include "spreadsheet/xls/biff/xls_error.h"
 #include "spreadsheet/xls/tokens/formula_tokens.h"
@@ -85,7 +85,7 @@ void CellReader::readText(const Record& record) {
     const std::vector<uint8_t> body = record.joined();
     ByteCursor in(body, "a LABEL record");
     const uint16_t row = in.u16(), column = in.u16(), xf = in.u16();
-    add(row, column, xf, model::Value::text(toUtf8(in.string())));
+    add(row, column, xf, model::Value::text(unicode::utf8FromUtf16(in.string())));
 }
 
 void CellReader::readNumber(const Record& record) {
@@ -155,7 +155,7 @@ void CellReader::readFormula(const Record& record) {
 void CellReader::readString(const Record& record) {
     if (!m_awaitingString) return;
     ContinuedCursor in(record, "a STRING record");
-    m_cells[*m_awaitingString].value = model::Value::text(toUtf8(in.richString()));
+    m_cells[*m_awaitingString].value = model::Value::text(unicode::utf8FromUtf16(in.richString()));
     m_awaitingString.reset();
 }
 

@@ -2,9 +2,9 @@
 // Each writer fills only the body; the record stream frames it.
 #include "spreadsheet/xls/biff/cell_records.h"
 
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/record_ids.h"
-#include "spreadsheet/xls/biff/unicode_text.h"
 #include "spreadsheet/xls/biff/value_encodings.h"
 
 namespace spreadsheet::xls::biff {
@@ -79,7 +79,7 @@ void writeFormula(RecordStream& out, const CellOutput& cell) {
     out.end();
     if (cell.value.isText() && !cell.value.asText().empty()) {
         out.begin(record::kString);
-        out.string(toUtf16(cell.value.asText()));
+        out.string(unicode::utf16FromUtf8Replacing(cell.value.asText()));
         out.end();
     }
 }

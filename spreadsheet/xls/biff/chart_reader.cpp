@@ -5,12 +5,12 @@
 
 #include "spreadsheet/formula/ast.h"
 #include "spreadsheet/model/chart_source.h"
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/builtin_formats.h"
 #include "spreadsheet/xls/biff/chart_fields.h"
 #include "spreadsheet/xls/biff/chart_lines.h"
 #include "spreadsheet/xls/biff/chart_record_ids.h"
 #include "spreadsheet/xls/biff/record_ids.h"
-#include "spreadsheet/xls/biff/unicode_text.h"
 #include "spreadsheet/xls/biff/value_encodings.h"
 #include "spreadsheet/xls/biff/worksheet_reader.h"
 #include "spreadsheet/xls/biff/xls_error.h"
@@ -162,7 +162,7 @@ void ChartReader::onRecord(const Record& r) {
         if (m_text && innermost() == record::kText) {
             ByteCursor in(r.body, "a SeriesText record");
             in.u16();
-            m_text->text = toUtf8(in.shortString());
+            m_text->text = unicode::utf8FromUtf16(in.shortString());
         }
         return;
     case record::kText: readText(r); return;

@@ -3,6 +3,7 @@
 // legend are flagged automatic and their offsets are zero.
 #include "spreadsheet/xls/biff/chart_writer.h"
 
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/chart_fields.h"
 #include "spreadsheet/xls/biff/chart_lines.h"
 #include "spreadsheet/xls/biff/chart_record_ids.h"
@@ -97,7 +98,7 @@ void writeBrai(RecordStream& out, uint8_t id, uint8_t type, const std::vector<ui
 void writeSeriesText(RecordStream& out, const std::string& text) {
     out.begin(record::kSeriesText);
     out.u16(0);
-    out.shortString(truncated(toUtf16(text), str::kMaxShortLength));
+    out.shortString(truncated(unicode::utf16FromUtf8Replacing(text), str::kMaxShortLength));
     out.end();
 }
 
@@ -405,7 +406,7 @@ void writeCachedValue(RecordStream& out, const model::Value& value, uint16_t poi
         out.u16(point);
         out.u16(series);
         out.u16(xf::kDefaultCellXf);
-        out.string(truncated(toUtf16(value.asText()), limits::kMaxCellText));
+        out.string(truncated(unicode::utf16FromUtf8Replacing(value.asText()), limits::kMaxCellText));
         out.end();
     }
 }

@@ -2,10 +2,10 @@
 // What the model cannot hold (protection, window size, other names) is read past.
 #include "spreadsheet/xls/biff/globals_reader.h"
 
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/record_ids.h"
 #include "spreadsheet/xls/biff/style_reader.h"
-#include "spreadsheet/xls/biff/unicode_text.h"
 #include "spreadsheet/xls/biff/value_encodings.h"
 #include "spreadsheet/xls/biff/xls_error.h"
 
@@ -28,7 +28,7 @@ std::vector<std::string> readSharedStrings(const Record& record) {
         if (in.atEnd())
             throwDamaged("the SST record promises " + std::to_string(unique) + " strings but holds " +
                          std::to_string(i));
-        strings.push_back(toUtf8(in.richString()));
+        strings.push_back(unicode::utf8FromUtf16(in.richString()));
     }
     return strings;
 }
@@ -39,7 +39,7 @@ SheetEntry readSheetEntry(const Record& record) {
     entry.offset = in.u32();
     in.skip(kVisibilitySize);
     entry.type = in.u8();
-    entry.name = toUtf8(in.shortString());
+    entry.name = unicode::utf8FromUtf16(in.shortString());
     return entry;
 }
 

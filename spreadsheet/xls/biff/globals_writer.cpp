@@ -2,6 +2,7 @@
 // Every setting the model does not hold is written with the value a new workbook has.
 #include "spreadsheet/xls/biff/globals_writer.h"
 
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/drawing_writer.h"
 #include "spreadsheet/xls/biff/name_records.h"
 #include "spreadsheet/xls/biff/record_fields.h"
@@ -9,7 +10,6 @@
 #include "spreadsheet/xls/biff/sst_records.h"
 #include "spreadsheet/xls/biff/style_records.h"
 #include "spreadsheet/xls/biff/substream_records.h"
-#include "spreadsheet/xls/biff/unicode_text.h"
 
 namespace spreadsheet::xls::biff {
 namespace {
@@ -75,7 +75,7 @@ std::vector<std::size_t> writeSheetEntries(RecordStream& out, const model::Workb
         out.u32(0);
         out.u8(boundsheet::kVisible);
         out.u8(sheetType(sheet.kind()));
-        out.shortString(toUtf16(sheet.name()));
+        out.shortString(unicode::utf16FromUtf8Replacing(sheet.name()));
         out.end();
     }
     return offsetFields;

@@ -3,6 +3,7 @@
 #include "spreadsheet/xls/biff/save_plan.h"
 
 #include "spreadsheet/formula/formula.h"
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/chart_fields.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/unicode_text.h"
@@ -17,8 +18,10 @@ namespace {
 // A number the file can store; infinities and NaN show as #NUM! in every reader.
 model::Value storable(model::Value value) {
     if (value.isNumber() && !std::isfinite(value.asNumber())) return model::Value::error(model::ErrorCode::Num);
-    if (value.isText() && toUtf16(value.asText()).size() > limits::kMaxCellText)
-        return model::Value::text(toUtf8(truncated(toUtf16(value.asText()), limits::kMaxCellText)));
+    if (value.isText() && unicode::utf16Length(value.asText()) > limits::kMaxCellText) {
+        const std::u16string units = unicode::utf16FromUtf8Replacing(value.asText());
+        return model::Value::text(unicode::utf8FromUtf16(truncated(units, limits::kMaxCellText)));
+    }
     return value;
 }
 
@@ -35,7 +38,7 @@ SavePlan::SavePlan(const model::Workbook& workbook, formula::Evaluator& evaluato
 void SavePlan::checkStorable(const model::Workbook& workbook) const {
     for (int i = 0; i < workbook.sheetCount(); ++i) {
         const model::Sheet& sheet = workbook.sheet(i);
-        const std::size_t length = toUtf16(sheet.name()).size();
+        const std::size_t length = unicode::utf16Length(sheet.name());
         if (length == 0 || length > limits::kMaxSheetName)
             throw XlsError(XlsErrorKind::Unstorable, "the sheet name \"" + sheet.name() + "\" has " +
                                                          std::to_string(length) + " characters; a sheet name has 1 to 31");
@@ -91,7 +94,7 @@ CellOutput SavePlan::planCell(int sheet, model::CellAddress address, const model
 
 void SavePlan::setConstant(CellOutput& out, model::Value value) {
     out.value = storable(std::move(value));
-    if (out.value.isText()) out.sst = m_strings.add(toUtf16(out.value.asText()));
+    if (out.value.isText()) out.sst = m_strings.add(unicode::utf16FromUtf8Replacing(out.value.asText()));
 }
 
 }  // namespace spreadsheet::xls::biff

@@ -2,9 +2,9 @@
 // Colours outside the palette map to automatic, fills to their foreground colour.
 #include "spreadsheet/xls/biff/style_reader.h"
 
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/builtin_formats.h"
 #include "spreadsheet/xls/biff/record_fields.h"
-#include "spreadsheet/xls/biff/unicode_text.h"
 #include "spreadsheet/xls/biff/value_encodings.h"
 
 namespace spreadsheet::xls::biff {
@@ -57,7 +57,7 @@ model::Font readFont(const Record& record) {
     f.colorIndex = colorIndexFromIcv(in.u16(), model::kColorAutomatic);
     f.bold = in.u16() >= fontrec::kWeightBoldFrom;
     in.skip(kFontStyleSize);
-    f.name = toUtf8(in.shortString());
+    f.name = unicode::utf8FromUtf16(in.shortString());
     return f;
 }
 
@@ -65,7 +65,7 @@ std::pair<uint16_t, std::string> readFormat(const Record& record) {
     const std::vector<uint8_t> body = record.joined();
     ByteCursor in(body, "a FORMAT record");
     const uint16_t id = in.u16();
-    return {id, toUtf8(in.string())};
+    return {id, unicode::utf8FromUtf16(in.string())};
 }
 
 StoredXf readXf(const Record& record) {

@@ -2,6 +2,7 @@
 // Every cell XF states all its attributes; the flags say which differ from Normal.
 #include "spreadsheet/xls/biff/style_records.h"
 
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/builtin_formats.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/record_ids.h"
@@ -22,14 +23,14 @@ void writeFont(RecordStream& out, const model::Font& f) {
     out.u8(0);   // font family not stated
     out.u8(0);   // character set: ANSI
     out.u8(0);   // unused
-    out.shortString(truncated(toUtf16(f.name), str::kMaxShortLength));
+    out.shortString(truncated(unicode::utf16FromUtf8Replacing(f.name), str::kMaxShortLength));
     out.end();
 }
 
 void writeFormat(RecordStream& out, uint16_t id, std::string_view code) {
     out.begin(record::kFormat);
     out.u16(id);
-    out.string(truncated(toUtf16(code), str::kMaxLength));
+    out.string(truncated(unicode::utf16FromUtf8Replacing(code), str::kMaxLength));
     out.end();
 }
 

@@ -1,16 +1,11 @@
-// Text between the model (UTF-8) and the file (UTF-16, or its 8-bit subset
-// when every character fits). Malformed input never throws: it becomes
-// U+FFFD, so a damaged string costs one character, not the workbook.
+// The file's strings once in UTF-16: stored 8-bit when every character fits,
+// and cut to the format's limits without splitting a character.
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace spreadsheet::xls::biff {
-
-std::u16string toUtf16(std::string_view utf8);
-std::string toUtf8(std::u16string_view utf16);
 
 // True when every code unit fits in one byte, so the text can be stored 8-bit.
 bool fitsInBytes(std::u16string_view utf16);

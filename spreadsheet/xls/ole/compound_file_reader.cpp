@@ -212,7 +212,7 @@ const StoredStream* CompoundFileReader::find(std::string_view path) const {
     std::vector<std::u16string> parts;
     for (std::size_t from = 0;;) {
         const std::size_t slash = path.find('/', from);
-        parts.push_back(utf16FromUtf8(path.substr(from, slash - from)));
+        parts.push_back(entryNameUtf16(path.substr(from, slash - from)));
         if (slash == std::string_view::npos) break;
         from = slash + 1;
     }

@@ -3,8 +3,8 @@
 // once; a second visit means the links form a cycle.
 #include "spreadsheet/xls/ole/directory_reader.h"
 
+#include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/ole/byte_order.h"
-#include "spreadsheet/xls/ole/entry_name.h"
 #include "spreadsheet/xls/ole/ole_error.h"
 
 #include <utility>
@@ -101,7 +101,7 @@ Directory DirectoryWalk::run() {
             } else {
                 StoredStream stream;
                 for (const std::u16string& part : parts)
-                    stream.path += (stream.path.empty() ? "" : "/") + utf8FromUtf16(part);
+                    stream.path += (stream.path.empty() ? "" : "/") + unicode::utf8FromUtf16(part);
                 stream.parts = std::move(parts);
                 stream.start = getU32(entry(id), entry::kStartSector);
                 stream.size = size(id);

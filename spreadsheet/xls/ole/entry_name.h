@@ -8,10 +8,9 @@
 
 namespace spreadsheet::xls::ole {
 
-// UTF-16 of a UTF-8 text; throws OleError (InvalidName) on malformed UTF-8.
-std::u16string utf16FromUtf8(std::string_view text);
-// UTF-8 of a UTF-16 text; a lone surrogate becomes U+FFFD.
-std::string utf8FromUtf16(std::u16string_view text);
+// UTF-16 of a UTF-8 name; throws OleError (InvalidName) on malformed UTF-8,
+// which no name in the file could match.
+std::u16string entryNameUtf16(std::string_view utf8Name);
 
 // A name the writer may store: 1 to 31 UTF-16 code units, none of / \ : ! and
 // no control character other than the 1..5 that property-set names begin with.

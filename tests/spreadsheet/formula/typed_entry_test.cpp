@@ -97,4 +97,10 @@ TEST(TypedEntry, text_is_limited_to_32767_utf16_units) {
     }
 }
 
+// A stray byte is stored as U+FFFD, one unit, so it counts towards the limit.
+TEST(TypedEntry, malformed_utf8_counts_as_the_units_it_is_stored_as) {
+    EXPECT_NO_THROW(readTypedEntry(std::string(32766, 'a') + "\x80"));
+    EXPECT_THROW(readTypedEntry(std::string(32767, 'a') + "\x80"), std::length_error);
+}
+
 }  // namespace
