@@ -3,6 +3,7 @@
 #include "files/file_replace.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -33,14 +34,13 @@ int pump(int from, int to) {
 void copyFileSafely(const QString& source, const QString& destination) {
     const int input = ::open(local(source).c_str(), O_RDONLY | O_CLOEXEC);
     if (input < 0) throw std::runtime_error("Cannot read \"" + source.toStdString() + "\": " + std::strerror(errno));
+    const auto closeInput = qScopeGuard([input] { ::close(input); });
     try {
         files::replaceFile(local(destination), files::NewFileAccess::KeepExisting,
                            [input](int output) { return pump(input, output); });
     } catch (const files::FileWriteError& error) {
-        ::close(input);
         throw std::runtime_error(std::string("Cannot copy to ") + error.what());
     }
-    ::close(input);
 }
 
 bool isSameFile(const QString& first, const QString& second) {

@@ -13,6 +13,21 @@ namespace {
 
 uint16_t le16(Bytes b, std::size_t at) { return static_cast<uint16_t>(b[at] | (b[at + 1] << 8)); }
 
+// XLUnicodeRichExtendedString, read the same way from one record or across
+// its continuations: count, flags, the sizes of the rich-text runs and the
+// phonetic block, the characters, then the runs and phonetic block skipped.
+template <typename Cursor>
+std::u16string readRichString(Cursor& in) {
+    const std::size_t count = in.u16();
+    const uint8_t flags = in.u8();
+    const std::size_t runs = (flags & str::kRichSt) ? in.u16() : 0;
+    const std::size_t phonetic = (flags & str::kExtSt) ? in.u32() : 0;
+    std::u16string text = in.characters(count, (flags & str::kHighByte) != 0);
+    in.skip(runs * str::kRunSize);
+    in.skip(phonetic);
+    return text;
+}
+
 }  // namespace
 
 std::vector<uint8_t> Record::joined() const {
@@ -100,16 +115,7 @@ std::u16string ByteCursor::shortString() {
     return characters(count, (u8() & str::kHighByte) != 0);
 }
 
-std::u16string ByteCursor::string() {
-    const std::size_t count = u16();
-    const uint8_t flags = u8();
-    const std::size_t runs = (flags & str::kRichSt) ? u16() : 0;
-    const std::size_t phonetic = (flags & str::kExtSt) ? u32() : 0;
-    std::u16string text = characters(count, (flags & str::kHighByte) != 0);
-    skip(runs * str::kRunSize);
-    skip(phonetic);
-    return text;
-}
+std::u16string ByteCursor::string() { return readRichString(*this); }
 
 std::u16string ByteCursor::stringWithoutCount(std::size_t count) {
     return characters(count, (u8() & str::kHighByte) != 0);
@@ -190,15 +196,6 @@ std::u16string ContinuedCursor::characters(std::size_t count, bool wide) {
     return out;
 }
 
-std::u16string ContinuedCursor::richString() {
-    const std::size_t count = u16();
-    const uint8_t flags = u8();
-    const std::size_t runs = (flags & str::kRichSt) ? u16() : 0;
-    const std::size_t phonetic = (flags & str::kExtSt) ? u32() : 0;
-    std::u16string text = characters(count, (flags & str::kHighByte) != 0);
-    skip(runs * str::kRunSize);
-    skip(phonetic);
-    return text;
-}
+std::u16string ContinuedCursor::richString() { return readRichString(*this); }
 
 }  // namespace spreadsheet::xls::biff

@@ -3,6 +3,7 @@
 // in words, walking a stream's records, and a scratch folder per test.
 #pragma once
 
+#include "scratch_folder.h"
 #include "spreadsheet/formula/evaluator.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/a1_notation.h"
@@ -165,19 +166,6 @@ inline std::vector<RecordInfo> records(const std::vector<uint8_t>& stream) {
 inline uint16_t le16(const std::vector<uint8_t>& b, std::size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
 inline uint32_t le32(const std::vector<uint8_t>& b, std::size_t at) { return le16(b, at) | uint32_t{le16(b, at + 2)} << 16; }
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string path = (std::filesystem::temp_directory_path() / "biff-test-XXXXXX").string();
-        if (!::mkdtemp(path.data())) ADD_FAILURE() << "cannot create a scratch folder";
-        m_path = path;
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
+using ScratchFolder = testing_support::ScratchFolder;
 
 }  // namespace biff_test

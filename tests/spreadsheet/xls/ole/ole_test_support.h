@@ -2,6 +2,7 @@
 // folder per test, and peeks into the fields of a written file.
 #pragma once
 
+#include "scratch_folder.h"
 #include "spreadsheet/xls/ole/byte_order.h"
 #include "spreadsheet/xls/ole/layout.h"
 #include "spreadsheet/xls/ole/ole_error.h"
@@ -49,20 +50,7 @@ inline OleError errorOf(const std::function<void()>& action) {
     return OleError(OleErrorKind::Damaged, "none");
 }
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string path = (std::filesystem::temp_directory_path() / "ole-test-XXXXXX").string();
-        if (!::mkdtemp(path.data())) ADD_FAILURE() << "cannot create a scratch folder";
-        m_path = path;
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
+using ScratchFolder = testing_support::ScratchFolder;
 
 // Fields of a file as the writer lays it out (one run of directory sectors).
 inline std::size_t sectorOffset(uint32_t sector) { return (std::size_t{sector} + 1) * kSectorSize; }
