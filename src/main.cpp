@@ -3,6 +3,7 @@
 // the generation, which hands over to the preview window. Closing either
 // window ends the program.
 #include "automation/registry.h"
+#include "files/file_size_limit.h"
 #include "input/form1.h"
 #include "preview/form2.h"
 #include "report/generate_report0.h"
@@ -30,6 +31,7 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    files::reportFileSizeLimitAsWriteError();
     if (!displayAvailable()) {
         std::fprintf(stderr,
                      "Quorvane is a desktop program and needs a graphical display, but none was found "

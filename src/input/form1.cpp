@@ -8,6 +8,7 @@
 #include "shell/excel_check.h"
 #include "shell/hand_cursor.h"
 #include "shell/main_services.h"
+#include "shell/message_service.h"
 #include "shell/settings_store.h"
 #include "shell/twips.h"
 #include "shell/window_look.h"
@@ -18,6 +19,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <optional>
 #include <stdexcept>
 
 namespace input {
@@ -111,6 +113,7 @@ void Form1::Form_Load() {
     trap.run(104, [&] { SetAppTitle(); });
     if (trap.test(106, [&] { return FileExists(cursorFilePath()); }))
         trap.run(108, [&] { m_pointer->setCustomImage(loadCursorFile(cursorFilePath())); });
+    trap.run(110, [&] { keepUnreadableSettings(); });
 
     const QChar decimalPoint = QLocale().decimalPoint().at(0);
     int line = 128;
@@ -123,6 +126,16 @@ void Form1::Form_Load() {
     }
     trap.run(154, [&] { mCreated = false; });
     trap.run(156, [&] { CheckExcelInstalled(m_services.automation, m_services.messages); });
+}
+
+// Before the fields are filled (and so written back): a settings file with
+// lines the store cannot read is kept as it is, and the user hears once where.
+void Form1::keepUnreadableSettings() {
+    const std::optional<QString> copy = m_services.settings.setAsideUnreadableFile();
+    if (!copy) return;
+    shell::showMessage(m_services.messages,
+                       QLatin1String(kUnreadableSettingsStart) + *copy + QLatin1String(kUnreadableSettingsEnd),
+                       shell::MessageIcon::Warning);
 }
 
 void Form1::showAtStart() {

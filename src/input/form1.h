@@ -29,6 +29,14 @@ namespace input {
 
 class InputField;
 
+// Told once at start-up when the settings file held lines that could not be
+// read; the kept copy's path stands between the two parts.
+inline constexpr const char* kUnreadableSettingsStart =
+    "Some lines of your settings file could not be read. The file is kept unchanged as ";
+inline constexpr const char* kUnreadableSettingsEnd =
+    " and Quorvane goes on with the figures it could read; fields without a readable figure start with "
+    "their usual values.";
+
 // What the window needs from the program around it.
 struct ShellServices {
     shell::SettingsStore& settings;
@@ -86,6 +94,7 @@ protected:
 private:
     void buildControls();
     void setTabOrder();
+    void keepUnreadableSettings();
 
     ShellServices m_services;
     SettingsWriteNotice m_writeNotice;

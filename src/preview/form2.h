@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class QFrame;
 class QGroupBox;
@@ -53,6 +54,15 @@ inline constexpr const char* kSavedMessage = "Done.";
 inline constexpr const char* kOwnWorkbookRefusal =
     "This is the preview's own temporary workbook, which is deleted when the preview closes.\r\n"
     "Please choose another name or folder to save the results.";
+// Save refuses a temporary workbook that was not written in full; the reason
+// and the chosen name stand between the parts.
+inline constexpr const char* kIncompleteWorkbookStart =
+    "The results cannot be saved: the workbook made for this preview is not complete (";
+inline constexpr const char* kIncompleteWorkbookMiddle = "). Nothing was written to ";
+inline constexpr const char* kIncompleteWorkbookEnd =
+    ".\r\nThe temporary folder may be full or limited in size. Make room there, then close Quorvane and "
+    "create the template again.";
+QString incompleteWorkbookMessage(const std::string& reason, const QString& destination);
 
 class Form2 : public QWidget, public report::PreviewWindow {
     Q_OBJECT

@@ -5,10 +5,11 @@
 
 #include "shell/context_names.h"
 #include "shell/error_report.h"
-#include "shell/file_copy.h"
+#include "shell/same_file.h"
 #include "shell/main_services.h"
 #include "shell/message_service.h"
 #include "shell/save_file_dialog.h"
+#include "preview/workbook_copy.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -22,6 +23,11 @@ using shell::MessageButtons;
 using shell::MessageIcon;
 namespace contexts = shell::contexts;
 
+QString incompleteWorkbookMessage(const std::string& reason, const QString& destination) {
+    return QLatin1String(kIncompleteWorkbookStart) + QString::fromStdString(reason) +
+           QLatin1String(kIncompleteWorkbookMiddle) + destination + QLatin1String(kIncompleteWorkbookEnd);
+}
+
 void Form2::loadPicture(const QString& bitmapPath) {
     QImageReader reader(bitmapPath);
     const QImage picture = reader.read();
@@ -31,9 +37,12 @@ void Form2::loadPicture(const QString& bitmapPath) {
     setPicture(picture);
 }
 
-// The copy replaces an existing file only once it is complete, so answering
-// Yes never loses the old file to a copy that fails; "Done." follows only a
-// copy that succeeded. The preview's own workbook is refused as destination.
+// The temporary workbook is read and checked before the destination is
+// touched or even asked about: a workbook that could not be written in full
+// is refused with the reason. The copy replaces an existing file only once it
+// is complete, so answering Yes never loses the old file to a copy that
+// fails; "Done." follows only a copy that succeeded. The preview's own
+// workbook is refused as destination.
 void Form2::PushButton6_Click() {
     ErrorTrap trap(QLatin1String(contexts::kForm2PushButton6Click), m_services.messages);
     shell::SaveFileRequest request;
@@ -45,6 +54,16 @@ void Form2::PushButton6_Click() {
     if (name.isEmpty()) return;  // cancelled
     if (shell::isSameFile(name, mExcelFile)) {
         trap.run(108, [&] { shell::showMessage(m_services.messages, QLatin1String(kOwnWorkbookRefusal)); });
+        return;
+    }
+    WorkbookBytes workbook;
+    try {
+        workbook = readWorkbookToSave(mExcelFile);
+    } catch (const IncompleteWorkbook& incomplete) {
+        trap.run(108, [&] {
+            shell::showMessage(m_services.messages, incompleteWorkbookMessage(incomplete.what(), name),
+                               MessageIcon::Warning);
+        });
         return;
     }
     if (shell::FileExists(name)) {
@@ -60,7 +79,7 @@ void Form2::PushButton6_Click() {
     trap.run(112, [&] { m_pointer->setPointer(shell::MousePointer::Hourglass); });
     bool copied = false;
     trap.run(114, [&] {
-        shell::copyFileSafely(mExcelFile, name);
+        saveWorkbookCopy(workbook, name);
         copied = true;
     });
     trap.run(116, [&] { m_pointer->setPointer(shell::MousePointer::Default); });

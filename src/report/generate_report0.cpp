@@ -75,10 +75,17 @@ void GenerationDriver::GenerateReport0() {
     trap.run(136, [&] { app()->put("EnableEvents", Variant(true)); });
     trap.run(138, [&] { app()->put("EnableCancelKey", Variant(kCancelKeyInterrupt)); });
 
-    drawTemporaryWorkbookPath(trap);
+    const bool claimed = drawTemporaryWorkbookPath(trap);
+    // A save that fails (a full disk, a file-size limit) gives the claimed
+    // name back: an empty claim must never pass for the workbook.
     trap.run(156, [&] {
-        const int32_t format = GetSaveFileFormat(m_services.registry, app());
-        inUse(workbook)->call("SaveAs", {Variant(m_workbookPath.toStdString()), Variant(format)});
+        try {
+            const int32_t format = GetSaveFileFormat(m_services.registry, app());
+            inUse(workbook)->call("SaveAs", {Variant(m_workbookPath.toStdString()), Variant(format)});
+        } catch (...) {
+            if (claimed) releaseTemporaryWorkbook(m_workbookPath);
+            throw;
+        }
     });
     trap.run(158, [&] { app()->put("DisplayAlerts", Variant(false)); });
     trap.run(160, [&] { inUse(workbook)->call("Close"); });
@@ -113,9 +120,10 @@ void GenerationDriver::GenerateReport0() {
 // any form, a link included, is never used, and nobody can slip a file in
 // between the test and the save. A folder that refuses the claim is reported
 // once; the save then fails on its own line.
-void GenerationDriver::drawTemporaryWorkbookPath(shell::ErrorTrap& trap) {
+bool GenerationDriver::drawTemporaryWorkbookPath(shell::ErrorTrap& trap) {
     TemporaryNameDrawer drawer(m_services.clock);
     bool taken = true;
+    bool claimed = false;
     while (taken) {
         QString name;
         trap.run(140, [&] { name = QLatin1String(kTemporaryNamePrefix); });
@@ -127,8 +135,12 @@ void GenerationDriver::drawTemporaryWorkbookPath(shell::ErrorTrap& trap) {
         }
         trap.run(152, [&] { m_workbookPath = temporaryWorkbookPath(m_services.temporaryFolder, name); });
         taken = false;
-        trap.run(154, [&] { taken = !claimTemporaryWorkbook(m_workbookPath); });
+        trap.run(154, [&] {
+            taken = !claimTemporaryWorkbook(m_workbookPath);
+            claimed = !taken;
+        });
     }
+    return claimed;
 }
 
 }  // namespace report

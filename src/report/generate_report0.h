@@ -44,7 +44,8 @@ public:
     const QString& workbookPath() const { return m_workbookPath; }
 
 private:
-    void drawTemporaryWorkbookPath(shell::ErrorTrap& trap);
+    // Answers whether the name was claimed (false when the folder refused it).
+    bool drawTemporaryWorkbookPath(shell::ErrorTrap& trap);
 
     GenerationServices m_services;
     QString m_workbookPath;

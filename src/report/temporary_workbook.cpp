@@ -79,4 +79,6 @@ bool claimTemporaryWorkbook(const QString& path) {
                              "\": " + std::strerror(errno));
 }
 
+void releaseTemporaryWorkbook(const QString& path) { ::unlink(QFile::encodeName(path).constData()); }
+
 }  // namespace report

@@ -53,4 +53,9 @@ private:
 // std::runtime_error naming the path when the folder refuses the file.
 bool claimTemporaryWorkbook(const QString& path);
 
+// Gives a claimed name back after a save into it failed, so that no empty or
+// partial file is left that could pass for the workbook. A link is removed
+// itself, never followed; a path with nothing there is no failure.
+void releaseTemporaryWorkbook(const QString& path);
+
 }  // namespace report

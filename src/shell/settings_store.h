@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 namespace shell {
@@ -25,6 +26,11 @@ public:
     virtual QString read(const QString& key, const QString& defaultText) = 0;
     // Stores the text and flushes it. Throws SettingsError when it cannot be written.
     virtual void write(const QString& key, const QString& text) = 0;
+    // A store kept in a file whose lines it cannot all read keeps that file
+    // unchanged under a dated name beside it, takes those lines out, and
+    // answers the kept copy's path; otherwise it answers nothing. Throws
+    // SettingsError when the file cannot be read or either file written.
+    virtual std::optional<QString> setAsideUnreadableFile() { return std::nullopt; }
 };
 
 class IniSettingsStore final : public SettingsStore {
@@ -36,6 +42,8 @@ public:
 
     QString read(const QString& key, const QString& defaultText) override;
     void write(const QString& key, const QString& text) override;
+    // The copy is "Wrenfield.ini.unreadable-<date>-<time>", readable by the user alone.
+    std::optional<QString> setAsideUnreadableFile() override;
 
 private:
     QString m_filePath;

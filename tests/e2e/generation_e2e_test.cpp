@@ -6,6 +6,8 @@
 #include "automation/registry.h"
 #include "fake_message_service.h"
 #include "fake_save_dialog.h"
+#include "minimal_workbook.h"
+#include "small_disks.h"
 #include "input/form1.h"
 #include "input/input_field.h"
 #include "preview/form2.h"
@@ -29,9 +31,11 @@ using testing_support::FakeMessageService;
 using testing_support::FakeSaveFileDialog;
 using testing_support::MemorySettingsStore;
 
-// The program as main() joins it, around a temporary folder of its own.
+// The program as main() joins it, around a temporary folder of its own (or
+// the one given).
 struct Program {
     QTemporaryDir temp;
+    QString tempFolder;
     QTemporaryDir programFolder;
     QTemporaryDir documents;
     automation::Registry registry;
@@ -42,9 +46,9 @@ struct Program {
     input::Form1 form1{{settings, messages, registry, programFolder.path(), [this] { ++endRequests; }, {}}};
     preview::Form2 form2{{messages, saveDialog, programFolder.path(), [this] { form1.showWindow(); },
                           [this] { ++endRequests; }}};
-    report::GenerationDriver driver{{registry, messages, form1, form2, temp.path(), {}}};
+    report::GenerationDriver driver{{registry, messages, form1, form2, tempFolder, {}}};
 
-    Program() {
+    explicit Program(const QString& folder = {}) : tempFolder(folder.isEmpty() ? temp.path() : folder) {
         spreadsheet::objects::registerApplicationClass(registry);
         form1.setGenerateReport0([this] { driver.GenerateReport0(); });
         form1.Form_Load();
@@ -61,7 +65,7 @@ struct Program {
         saveDialog.answers << path;
         click(form2.PushButton6());
     }
-    QStringList tempFiles() const { return QDir(temp.path()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
+    QStringList tempFiles() const { return QDir(tempFolder).entryList(QDir::Files | QDir::Hidden | QDir::System); }
 };
 
 TEST(WholeRun, sample_data_to_preview_to_saved_workbook_and_back) {
@@ -120,6 +124,31 @@ TEST(WholeRun, closing_the_preview_removes_the_temporary_workbook_and_ends_the_p
     program.form2.close();
     EXPECT_FALSE(QFile::exists(workbook));
     EXPECT_EQ(program.endRequests, 1);  // although the input window is only hidden
+}
+
+// A temporary folder too small for the workbook: the generation reports the
+// failed save, and Save refuses instead of copying an empty file over the
+// user's workbook and saying "Done.".
+TEST(WholeRun, a_full_temporary_folder_never_costs_the_user_an_existing_workbook) {
+    testing_support::FullFolder full;
+    Program program(full.path());
+    const QString existing = program.documents.filePath(QStringLiteral("breakeven.xls"));
+    const QByteArray good = testing_support::minimalWorkbookFile(20000);
+    ASSERT_TRUE(testing_support::writeFile(existing, good));
+
+    program.start();  // every report is answered with OK
+    ASSERT_TRUE(program.form2.isVisible());
+    EXPECT_TRUE(program.messages.texts().join("\n").contains(full.failure()));
+    EXPECT_EQ(program.tempFiles(), QStringList()) << "no empty claim, no fragment";
+
+    program.messages.clear();
+    program.messages.answerNext(shell::MessageAnswer::Yes);
+    program.saveAs(existing);
+    ASSERT_EQ(program.messages.shown().size(), 1u) << program.messages.texts().join("\n").toStdString();
+    EXPECT_EQ(program.messages.texts()[0],
+              preview::incompleteWorkbookMessage("it does not exist", existing));
+    EXPECT_EQ(contents(existing), good);
+    EXPECT_EQ(QDir(program.documents.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"breakeven.xls"});
 }
 
 }  // namespace

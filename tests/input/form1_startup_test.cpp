@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QFile>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -51,6 +52,42 @@ TEST(Form1Startup, a_first_start_shows_the_defaults_and_stores_the_twelve_number
     EXPECT_EQ(ini.value(QStringLiteral("Sales Price")).toString(), QStringLiteral("12.5"));
     EXPECT_TRUE(h.messages.shown().empty());
     EXPECT_FALSE(h.form->mCreated);
+}
+
+// A settings file the store cannot read in full is kept as it was before the
+// fill writes anything back, and the user is told once where it went.
+TEST(Form1Startup, an_unreadable_settings_file_is_kept_the_user_told_once_and_the_readable_figures_used) {
+    QTemporaryDir home;
+    const QString path = home.filePath(QStringLiteral("Wrenfield.ini"));
+    const QByteArray original = "[Quorvane]\nName=\"Smith & Sons\nRent=640\nSales%20Price=9.5\n\x9b\x01junk\n";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(original);
+    }
+    shell::IniSettingsStore store(path);
+    {
+        Form1Harness h({}, &store);
+        h.form->Form_Load();
+        ASSERT_EQ(h.messages.shown().size(), 1u) << h.messages.texts().join("\n").toStdString();
+        const QString text = h.messages.shown()[0].text;
+        EXPECT_EQ(h.messages.shown()[0].icon, shell::MessageIcon::Warning);
+        const QString copy = text.section(QLatin1String(input::kUnreadableSettingsStart), 1)
+                                 .section(QLatin1String(input::kUnreadableSettingsEnd), 0, 0);
+        EXPECT_TRUE(copy.startsWith(path + QStringLiteral(".unreadable-"))) << text.toStdString();
+        QFile kept(copy);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), original);
+
+        EXPECT_EQ(h.field("txtRent").text(), QStringLiteral("640"));
+        EXPECT_EQ(h.field("txtSalesPrice").text(), QStringLiteral("9.5"));
+        EXPECT_EQ(h.field("txtName").text(), QString()) << "nothing swallowed into the name";
+        EXPECT_EQ(h.field("txtInsurance").text(), QStringLiteral("500"));
+    }
+    Form1Harness again({}, &store);
+    again.form->Form_Load();
+    EXPECT_TRUE(again.messages.shown().empty()) << "told once";
+    EXPECT_EQ(again.field("txtRent").text(), QStringLiteral("640"));
 }
 
 TEST(Form1Startup, fills_in_alphabetical_order_of_the_field_names) {

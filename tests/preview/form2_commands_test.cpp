@@ -3,11 +3,14 @@
 // ends the program.
 #include "file_contents.h"
 #include "form2_harness.h"
+#include "minimal_workbook.h"
+#include "small_disks.h"
 #include "shell/app_title.h"
 #include "shell/context_names.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 using testing_support::Form2Harness;
@@ -19,7 +22,7 @@ using testing_support::writeFile;
 
 // A preview showing a picture, with a temporary workbook of known bytes.
 struct SavingPreview : Form2Harness {
-    QByteArray workbookBytes = QByteArray("\xD0\xCF\x11\xE0 workbook", 13).repeated(5000);
+    QByteArray workbookBytes = testing_support::minimalWorkbookFile();
     QTemporaryDir saveFolder;
 
     SavingPreview() {
@@ -96,22 +99,78 @@ TEST(Form2Save, Yes_replaces_the_file_and_keeps_its_permissions) {
 TEST(Form2Save, a_failing_copy_is_reported_says_no_Done_and_leaves_the_old_file_intact) {
     SavingPreview p;
     ASSERT_TRUE(writeFile(p.target("old.xls"), "the user's old file"));
-    QFile::remove(p.form->mExcelFile);  // the temporary workbook went missing
-    p.messages.answerNext(shell::MessageAnswer::Yes);
-    p.save(p.target("old.xls"));
+    {  // the copy outgrows the file-size limit half-way
+        testing_support::FileSizeLimit limit(16 * 1024);
+        p.messages.answerNext(shell::MessageAnswer::Yes);
+        p.save(p.target("old.xls"));
+    }
     ASSERT_EQ(p.messages.shown().size(), 2u);  // the question, then the report
     EXPECT_EQ(p.messages.shown()[1].title, QStringLiteral("Application Error"));
     EXPECT_TRUE(p.messages.texts()[1].contains(QLatin1String(shell::contexts::kForm2PushButton6Click)));
+    EXPECT_TRUE(p.messages.texts()[1].contains(QStringLiteral("File too large"))) << p.messages.texts()[1].toStdString();
     EXPECT_FALSE(p.messages.texts().contains(QStringLiteral("Done.")));
     EXPECT_EQ(contents(p.target("old.xls")), QByteArray("the user's old file"));
+    EXPECT_EQ(QDir(p.saveFolder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.xls"})
+        << "no fragment of the copy is left";
     EXPECT_EQ(p.form->pointer().pointer(), shell::MousePointer::Default);
 
     // A folder that does not exist: reported, nothing created.
     p.messages.clear();
-    ASSERT_TRUE(writeFile(p.form->mExcelFile, p.workbookBytes));
     p.save(p.target("missing/folder/results.xls"));
     ASSERT_EQ(p.messages.shown().size(), 1u);
     EXPECT_TRUE(p.messages.texts()[0].contains(QStringLiteral("missing/folder")));
+}
+
+// A generation whose save failed leaves no workbook, an empty claim or a
+// fragment. Copying that over the user's file would destroy it: it is
+// refused with the reason before the destination is asked about or touched.
+TEST(Form2Save, a_temporary_workbook_that_is_not_complete_is_refused_and_the_old_file_stays_byte_for_byte) {
+    using testing_support::compoundFile;
+    using testing_support::workbookStreamOpening;
+    std::vector<uint8_t> foreignOpening = workbookStreamOpening();
+    foreignOpening[6] = 0x10;  // a worksheet's BOF where the globals' belongs
+    const struct {
+        const char* what;
+        std::optional<QByteArray> temporaryWorkbook;  // none: the file is missing
+        const char* reason;
+    } cases[] = {
+        {"missing", std::nullopt, "it does not exist"},
+        {"empty claim", QByteArray(), "it is empty"},
+        {"fragment", testing_support::minimalWorkbookFile().left(1536), "it is not a complete Excel 97-2003 file"},
+        {"not a compound file", QByteArray("PK\x03\x04 something else").repeated(100),
+         "it is not a complete Excel 97-2003 file"},
+        {"no workbook stream", compoundFile("Book", workbookStreamOpening()), "it holds no workbook"},
+        {"not a workbook's opening", compoundFile("Workbook", foreignOpening), "its workbook is damaged"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SavingPreview p;
+        QFile::remove(p.form->mExcelFile);
+        if (c.temporaryWorkbook) {
+            ASSERT_TRUE(writeFile(p.form->mExcelFile, *c.temporaryWorkbook));
+        }
+        const QByteArray old = testing_support::minimalWorkbookFile(9000);
+        ASSERT_TRUE(writeFile(p.target("old.xls"), old));
+
+        p.save(p.target("old.xls"));
+        ASSERT_EQ(p.messages.shown().size(), 1u) << "no overwrite question, no report, no \"Done.\"";
+        EXPECT_EQ(p.messages.shown()[0].text, preview::incompleteWorkbookMessage(c.reason, p.target("old.xls")));
+        EXPECT_EQ(p.messages.shown()[0].icon, shell::MessageIcon::Warning);
+        EXPECT_EQ(contents(p.target("old.xls")), old);
+        EXPECT_EQ(QDir(p.saveFolder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.xls"});
+        EXPECT_EQ(p.form->pointer().pointer(), shell::MousePointer::Default);
+    }
+}
+
+TEST(Form2Save, replaces_a_link_at_the_destination_and_leaves_its_target_alone) {
+    SavingPreview p;
+    ASSERT_TRUE(writeFile(p.target("target.txt"), "the link's target"));
+    ASSERT_TRUE(QFile::link(p.target("target.txt"), p.target("link.xls")));
+    p.messages.answerNext(shell::MessageAnswer::Yes);
+    p.save(p.target("link.xls"));
+    EXPECT_FALSE(QFileInfo(p.target("link.xls")).isSymLink());
+    EXPECT_EQ(contents(p.target("link.xls")), p.workbookBytes);
+    EXPECT_EQ(contents(p.target("target.txt")), QByteArray("the link's target"));
 }
 
 TEST(Form2Save, the_temporary_workbook_itself_is_refused_as_destination_and_survives) {

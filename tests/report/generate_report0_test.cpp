@@ -4,6 +4,7 @@
 #include "breakeven_fixture.h"
 #include "fake_message_service.h"
 #include "generation_windows_fake.h"
+#include "small_disks.h"
 #include "report/generate_report0.h"
 #include "report/save_format.h"
 #include "report/temporary_workbook.h"
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <deque>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -68,10 +70,11 @@ struct Generation {
     }
 };
 
-// The lines of the driver's error reports, in order.
-std::vector<int> reportedLines(const FakeMessageService& messages) {
+// The lines of one procedure's error reports, in order; the driver's by default.
+std::vector<int> reportedLines(const FakeMessageService& messages,
+                               const QString& procedure = QStringLiteral("BreakEvenAnalysis.GenerateReport0")) {
     std::vector<int> lines;
-    static const QRegularExpression atLine(QStringLiteral("BreakEvenAnalysis\\.GenerateReport0 at line (\\d+)"));
+    const QRegularExpression atLine(QRegularExpression::escape(procedure) + QStringLiteral(" at line (\\d+)"));
     for (const shell::Message& message : messages.shown()) {
         const QRegularExpressionMatch match = atLine.match(message.text);
         if (match.hasMatch()) lines.push_back(match.captured(1).toInt());
@@ -174,6 +177,48 @@ TEST(GenerationDriver, a_temporary_folder_that_refuses_files_is_reported_once_in
     EXPECT_EQ(lines[0], 154);
     EXPECT_EQ(lines[1], 156);  // the save fails on its own line, and the generation goes on
     EXPECT_TRUE(generation.messages.shown()[0].text.contains(missingFolder));
+}
+
+// A save that fails must not leave the claimed name behind as an empty file:
+// the preview would offer it, and Save would copy it over the user's workbook.
+TEST(GenerationDriver, a_full_temporary_folder_fails_the_save_and_leaves_nothing_that_could_pass_for_the_workbook) {
+    testing_support::FullFolder full;
+    Generation generation;
+    const report::GenerationDriver driver = generation.run(full.path());
+    const std::vector<int> lines = reportedLines(generation.messages);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], 156) << "the claim itself fits; the save does not";
+    EXPECT_TRUE(generation.messages.shown()[0].text.contains(full.failure()))
+        << generation.messages.shown()[0].text.toStdString();
+    EXPECT_EQ(full.entries(), QStringList()) << "no claim, no fragment, no bitmap";
+    EXPECT_EQ(generation.preview.excelFile, driver.workbookPath());
+    EXPECT_TRUE(generation.preview.visible);
+}
+
+TEST(GenerationDriver, under_a_file_size_limit_each_write_that_outgrows_it_is_reported_and_leaves_no_fragment) {
+    {  // 12 KiB: the workbook itself does not fit
+        Generation generation;
+        testing_support::FileSizeLimit limit(12 * 1024);
+        generation.run();
+        const std::vector<int> lines = reportedLines(generation.messages);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines[0], 156);
+        EXPECT_TRUE(generation.messages.shown()[0].text.contains(QStringLiteral("File too large")));
+        EXPECT_EQ(generation.tempFiles(), QStringList());
+    }
+    {  // 1 MiB: the workbook fits, the 3 MB snapshot bitmap does not
+        Generation generation;
+        std::optional<testing_support::FileSizeLimit> limit(std::in_place, 1 << 20);
+        const report::GenerationDriver driver = generation.run();
+        limit.reset();
+        EXPECT_EQ(reportedLines(generation.messages), std::vector<int>{182}) << "only the picture that never came";
+        EXPECT_EQ(reportedLines(generation.messages, QStringLiteral("Excel1.saveCellsActivesheet")),
+                  std::vector<int>{126});
+        EXPECT_TRUE(generation.messages.texts().join("\n").contains(QStringLiteral("File too large")));
+        EXPECT_EQ(generation.tempFiles(), QStringList{QFileInfo(driver.workbookPath()).fileName()});
+        EXPECT_EQ(generation.savedSheetNames(driver.workbookPath()),
+                  (std::vector<std::string>{breakeven_test::kDataSheet, breakeven_test::kChartSheet}));
+    }
 }
 
 TEST(TemporaryNames, are_the_prefix_and_eight_digits_from_one_to_nine_each_drawn_after_a_reseed) {
