@@ -31,7 +31,7 @@ bool opensWithWorkbookBof(const std::vector<uint8_t>& stream) {
 
 WorkbookBytes readWhole(const QString& path) {
     QFile file(path);
-    if (!file.exists()) throw IncompleteWorkbook("it does not exist");
+    if (!file.exists()) throw IncompleteWorkbook("it was never written");
     if (!file.open(QIODevice::ReadOnly))
         throw IncompleteWorkbook("it cannot be read: " + file.errorString().toStdString());
     const QByteArray bytes = file.readAll();

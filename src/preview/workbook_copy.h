@@ -18,7 +18,7 @@ namespace preview {
 using WorkbookBytes = std::vector<uint8_t>;
 
 // The temporary workbook is not one: what() says why in a few plain words
-// ("it is empty", "it does not exist").
+// ("it is empty", "it was never written").
 class IncompleteWorkbook : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

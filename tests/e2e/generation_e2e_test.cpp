@@ -146,7 +146,7 @@ TEST(WholeRun, a_full_temporary_folder_never_costs_the_user_an_existing_workbook
     program.saveAs(existing);
     ASSERT_EQ(program.messages.shown().size(), 1u) << program.messages.texts().join("\n").toStdString();
     EXPECT_EQ(program.messages.texts()[0],
-              preview::incompleteWorkbookMessage("it does not exist", existing));
+              preview::incompleteWorkbookMessage("it was never written", existing));
     EXPECT_EQ(contents(existing), good);
     EXPECT_EQ(QDir(program.documents.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"breakeven.xls"});
 }

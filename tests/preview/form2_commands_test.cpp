@@ -134,7 +134,7 @@ TEST(Form2Save, a_temporary_workbook_that_is_not_complete_is_refused_and_the_old
         std::optional<QByteArray> temporaryWorkbook;  // none: the file is missing
         const char* reason;
     } cases[] = {
-        {"missing", std::nullopt, "it does not exist"},
+        {"missing", std::nullopt, "it was never written"},
         {"empty claim", QByteArray(), "it is empty"},
         {"fragment", testing_support::minimalWorkbookFile().left(1536), "it is not a complete Excel 97-2003 file"},
         {"not a compound file", QByteArray("PK\x03\x04 something else").repeated(100),
