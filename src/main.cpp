@@ -1,8 +1,11 @@
-// Quorvane: start-up. The input window loads (skin, title, fields from the
-// settings store, the spreadsheet check) and is shown; its start button runs
-// the generation, which hands over to the preview window. Closing either
-// window ends the program.
+// Quorvane: start-up. With a command (`quorvane generate ...`, `--help`) the
+// command line runs without any window. Otherwise the input window loads
+// (skin, title, fields from the settings store, the spreadsheet check) and
+// is shown; its start button runs the generation, which hands over to the
+// preview window. Closing either window ends the program.
 #include "automation/registry.h"
+#include "cli/command_line.h"
+#include "cli/run_command_line.h"
 #include "files/file_size_limit.h"
 #include "input/form1.h"
 #include "preview/form2.h"
@@ -32,6 +35,9 @@ bool displayAvailable() {
 
 int main(int argc, char* argv[]) {
     files::reportFileSizeLimitAsWriteError();
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (cli::wantsCommandLine(arguments)) return cli::runCommandLine(argc, argv);
     if (!displayAvailable()) {
         std::fprintf(stderr,
                      "Quorvane is a desktop program and needs a graphical display, but none was found "

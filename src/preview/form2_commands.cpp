@@ -3,13 +3,13 @@
 // Saving never talks to the spreadsheet: it copies the file the generation left.
 #include "preview/form2.h"
 
+#include "report/workbook_copy.h"
 #include "shell/context_names.h"
 #include "shell/error_report.h"
 #include "shell/same_file.h"
 #include "shell/main_services.h"
 #include "shell/message_service.h"
 #include "shell/save_file_dialog.h"
-#include "preview/workbook_copy.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -56,10 +56,10 @@ void Form2::PushButton6_Click() {
         trap.run(108, [&] { shell::showMessage(m_services.messages, QLatin1String(kOwnWorkbookRefusal)); });
         return;
     }
-    WorkbookBytes workbook;
+    report::WorkbookBytes workbook;
     try {
-        workbook = readWorkbookToSave(mExcelFile);
-    } catch (const IncompleteWorkbook& incomplete) {
+        workbook = report::readWorkbookToSave(mExcelFile);
+    } catch (const report::IncompleteWorkbook& incomplete) {
         trap.run(108, [&] {
             shell::showMessage(m_services.messages, incompleteWorkbookMessage(incomplete.what(), name),
                                MessageIcon::Warning);
@@ -79,7 +79,7 @@ void Form2::PushButton6_Click() {
     trap.run(112, [&] { m_pointer->setPointer(shell::MousePointer::Hourglass); });
     bool copied = false;
     trap.run(114, [&] {
-        saveWorkbookCopy(workbook, name);
+        report::saveWorkbookCopy(workbook, name);
         copied = true;
     });
     trap.run(116, [&] { m_pointer->setPointer(shell::MousePointer::Default); });

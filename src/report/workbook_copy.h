@@ -1,8 +1,8 @@
-// The Save command's copy of the temporary workbook. The file is read whole
-// and checked before anything at the destination is touched: a generation
-// whose save failed (a full disk, a file-size limit) may have left no file,
-// an empty one or a fragment, and copying that over the user's workbook
-// would destroy it. The bytes that passed the check are the bytes written.
+// The copy of the temporary workbook that Save and the command line make.
+// The file is read whole and checked before anything at the destination is
+// touched: a generation whose save failed (a full disk, a file-size limit)
+// may have left no file, an empty one or a fragment, and copying that over
+// the user's workbook would destroy it. The bytes that passed the check are the bytes written.
 //
 //   const WorkbookBytes workbook = readWorkbookToSave(mExcelFile);  // IncompleteWorkbook
 //   saveWorkbookCopy(workbook, chosenName);                           // std::runtime_error
@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace preview {
+namespace report {
 
 using WorkbookBytes = std::vector<uint8_t>;
 
@@ -35,4 +35,4 @@ WorkbookBytes readWorkbookToSave(const QString& path);
 // std::runtime_error naming the destination and the system's reason.
 void saveWorkbookCopy(const WorkbookBytes& workbook, const QString& destination);
 
-}  // namespace preview
+}  // namespace report

@@ -1,4 +1,4 @@
-#include "preview/workbook_copy.h"
+#include "report/workbook_copy.h"
 
 #include "files/file_replace.h"
 #include "spreadsheet/xls/ole/compound_file_reader.h"
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-namespace preview {
+namespace report {
 namespace {
 
 namespace ole = spreadsheet::xls::ole;
@@ -64,4 +64,4 @@ void saveWorkbookCopy(const WorkbookBytes& workbook, const QString& destination)
     }
 }
 
-}  // namespace preview
+}  // namespace report
