@@ -42,8 +42,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr,
                      "Quorvane is a desktop program and needs a graphical display, but none was found "
                      "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                     "Start it from a desktop session, or under a virtual display: xvfb-run %s\n",
-                     argc > 0 ? argv[0] : "quorvane");
+                     "Start it from a desktop session, or under a virtual display (Debian packages xvfb and "
+                     "xauth): xvfb-run %s\n"
+                     "The command line needs no display: %s --help\n",
+                     argc > 0 ? argv[0] : "quorvane", argc > 0 ? argv[0] : "quorvane");
         return 2;
     }
     QApplication app(argc, argv);

@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quorvane needs that this machine lacks.
-#   install-packages.sh run    what building and running the program needs
-#   install-packages.sh test   that, plus what the test suite needs
+# Installs the Debian packages Quorvane needs that this machine lacks, and
+# says what and how much before it starts.
+#   install-packages.sh run      what building and running the program needs
+#   install-packages.sh test     that, plus what the test suite needs
+#   install-packages.sh fuzz     that, plus clang and libFuzzer for scripts/fuzz
+#   install-packages.sh package  that for building, plus what makes and checks the .deb
 set -euo pipefail
 
+mode=${1:-run}
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
-if [[ "${1:-run}" == "test" ]]; then
-  packages+=(googletest libgtest-dev libgmock-dev libbenchmark-dev python3-olefile python3-xlrd python3-uno
-             libreoffice-calc-nogui gnumeric)
-fi
+case "$mode" in
+  run) ;;
+  test | fuzz)
+    packages+=(googletest libgtest-dev libgmock-dev libbenchmark-dev python3-olefile python3-xlrd python3-uno
+               libreoffice-calc-nogui gnumeric)
+    [[ "$mode" == fuzz ]] && packages+=(clang libfuzzer-14-dev libclang-rt-14-dev)
+    ;;
+  package) packages+=(dpkg-dev file lintian appstream desktop-file-utils) ;;
+  *) echo "install-packages.sh: unknown mode $mode (run, test, fuzz or package)" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -17,9 +27,15 @@ for package in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-echo "Installing Debian packages: ${missing[*]}"
-sudo_cmd=()
-[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# sudo drops the environment, so the non-interactive front end goes through it by name.
+as_root=(env DEBIAN_FRONTEND=noninteractive)
+[[ $(id -u) -eq 0 ]] || as_root=(sudo DEBIAN_FRONTEND=noninteractive)
+"${as_root[@]}" apt-get update -qq
+
+downloads=$(apt-get --print-uris -qq -y install --no-install-recommends "${missing[@]}" 2>/dev/null | grep "^'" || true)
+count=$(grep -c . <<<"$downloads" || true)
+megabytes=$(awk '{ bytes += $3 } END { printf "%.0f", bytes / 1e6 }' <<<"$downloads")
+echo "Installing ${#missing[@]} Debian packages for '$mode': ${missing[*]}"
+echo "(with what they need, $count packages: a download of about $megabytes MB)"
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+echo "Installed."
