@@ -49,7 +49,7 @@ struct Program {
     NoDialog dialog;
     MemoryStore settings;
     input::Form1 form1{{settings, messages, registry, QString(), [] {}, {}}};
-    preview::Form2 form2{{messages, dialog, QString(), [this] { form1.showWindow(); }, [] {}}};
+    preview::Form2 form2{{messages, dialog, registry, QString(), [this] { form1.showWindow(); }, [] {}}};
     report::GenerationDriver driver{{registry, messages, form1, form2, temp.path(), {}}};
 
     Program() {

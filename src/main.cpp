@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     const QString programFolder = QCoreApplication::applicationDirPath();
 
     input::Form1 form1({settings, messages, registry, programFolder, endProgram, {}});
-    preview::Form2 form2({messages, saveDialog, programFolder, [&form1] { form1.showWindow(); }, endProgram});
+    preview::Form2 form2({messages, saveDialog, registry, programFolder, [&form1] { form1.showWindow(); }, endProgram});
     saveDialog.setParent(&form2);
     report::GenerationDriver driver({registry, messages, form1, form2, report::temporaryFolder(), {}});
     form1.setGenerateReport0([&driver] { driver.GenerateReport0(); });

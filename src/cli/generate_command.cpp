@@ -4,6 +4,7 @@
 #include "cli/headless_windows.h"
 #include "files/file_replace.h"
 #include "report/generate_report0.h"
+#include "report/open_xml_copy.h"
 #include "report/workbook_copy.h"
 #include "shell/settings_file_lines.h"
 #include "shell/settings_store.h"
@@ -99,7 +100,11 @@ int runGenerate(const GenerateRequest& request, const Figures& figures, CommandE
     }
     try {
         const QByteArray picture = request.picture ? encodePicture(preview.picture(), *request.picture) : QByteArray();
-        report::saveWorkbookCopy(report::readWorkbookToSave(preview.workbookPath()), request.output);
+        const report::WorkbookBytes workbook = report::readWorkbookToSave(preview.workbookPath());
+        if (report::isOpenXmlName(request.output))
+            report::saveOpenXmlCopy(environment.registry, preview.workbookPath(), request.output);
+        else
+            report::saveWorkbookCopy(workbook, request.output);
         if (request.picture) writeFile(*request.picture, picture);
     } catch (const report::IncompleteWorkbook& incomplete) {
         printFailure(environment, "The workbook was not made in full (" + std::string(incomplete.what()) +

@@ -28,6 +28,9 @@ class QMouseEvent;
 class QPushButton;
 class QScrollBar;
 
+namespace automation {
+class Registry;
+}
 namespace shell {
 class MessageService;
 class SaveFileDialog;
@@ -41,13 +44,14 @@ class PictureBox;
 struct PreviewServices {
     shell::MessageService& messages;
     shell::SaveFileDialog& saveDialog;
+    automation::Registry& automation;       // converts the workbook when it is saved as .xlsx
     QString programFolder;                  // holds HAND-M.CUR
     std::function<void()> showInputWindow;  // Back returns to the input window
     std::function<void()> endProgram;       // closing the preview ends the whole program at once
 };
 
 inline constexpr const char* kSaveDialogTitle = "Save File";
-inline constexpr const char* kSaveDialogFilter = "Excel Files (*.xls)|*.xls|";
+inline constexpr const char* kSaveDialogFilter = "Excel Files (*.xls)|*.xls|Excel Workbook (*.xlsx)|*.xlsx|";
 inline constexpr const char* kOverwriteQuestionStart = "Are you sure you wish to overwrite ";
 inline constexpr const char* kOverwriteQuestionEnd = " ?";
 inline constexpr const char* kSavedMessage = "Done.";

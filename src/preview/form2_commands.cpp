@@ -1,8 +1,10 @@
 // The preview's commands: saving the temporary workbook under a name the user
 // picks, going back to the input window, and closing, which ends the program.
-// Saving never talks to the spreadsheet: it copies the file the generation left.
+// Saving copies the file the generation left; only a .xlsx name asks the
+// spreadsheet to convert it.
 #include "preview/form2.h"
 
+#include "report/open_xml_copy.h"
 #include "report/workbook_copy.h"
 #include "shell/context_names.h"
 #include "shell/error_report.h"
@@ -42,7 +44,8 @@ void Form2::loadPicture(const QString& bitmapPath) {
 // is refused with the reason. The copy replaces an existing file only once it
 // is complete, so answering Yes never loses the old file to a copy that
 // fails; "Done." follows only a copy that succeeded. The preview's own
-// workbook is refused as destination.
+// workbook is refused as destination. A name ending in .xlsx gets the same
+// workbook converted to Office Open XML; any other name the byte copy.
 void Form2::PushButton6_Click() {
     ErrorTrap trap(QLatin1String(contexts::kForm2PushButton6Click), m_services.messages);
     shell::SaveFileRequest request;
@@ -79,7 +82,8 @@ void Form2::PushButton6_Click() {
     trap.run(112, [&] { m_pointer->setPointer(shell::MousePointer::Hourglass); });
     bool copied = false;
     trap.run(114, [&] {
-        report::saveWorkbookCopy(workbook, name);
+        if (report::isOpenXmlName(name)) report::saveOpenXmlCopy(m_services.automation, mExcelFile, name);
+        else report::saveWorkbookCopy(workbook, name);
         copied = true;
     });
     trap.run(116, [&] { m_pointer->setPointer(shell::MousePointer::Default); });

@@ -45,9 +45,10 @@ inline constexpr int16_t kPrimary = 1;
 // Border LineStyle of a chart element: no line.
 inline constexpr int16_t kChartLineNone = 0;
 
-// SaveAs FileFormat values: the 97-2003 workbook, and the normal workbook of
-// versions up to 11.
+// SaveAs FileFormat values: the 97-2003 workbook, the normal workbook of
+// versions up to 11, and the Office Open XML workbook (.xlsx).
 inline constexpr int32_t kExcel8 = 56;
 inline constexpr int32_t kWorkbookNormal = -4143;
+inline constexpr int32_t kOpenXmlWorkbook = 51;
 
 }  // namespace report::xl

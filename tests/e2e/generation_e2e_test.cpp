@@ -44,7 +44,7 @@ struct Program {
     MemorySettingsStore settings;  // empty: a first start
     int endRequests = 0;
     input::Form1 form1{{settings, messages, registry, programFolder.path(), [this] { ++endRequests; }, {}}};
-    preview::Form2 form2{{messages, saveDialog, programFolder.path(), [this] { form1.showWindow(); },
+    preview::Form2 form2{{messages, saveDialog, registry, programFolder.path(), [this] { form1.showWindow(); },
                           [this] { ++endRequests; }}};
     report::GenerationDriver driver{{registry, messages, form1, form2, tempFolder, {}}};
 

@@ -43,7 +43,7 @@ TEST(Form2Save, asks_with_the_title_and_filter_saves_a_byte_identical_copy_and_s
     p.save(p.target("results.xls"));
     ASSERT_EQ(p.saveDialog.requests.size(), 1u);
     EXPECT_EQ(p.saveDialog.requests[0].title, QStringLiteral("Save File"));
-    EXPECT_EQ(p.saveDialog.requests[0].filter, QStringLiteral("Excel Files (*.xls)|*.xls|"));
+    EXPECT_EQ(p.saveDialog.requests[0].filter, QStringLiteral("Excel Files (*.xls)|*.xls|Excel Workbook (*.xlsx)|*.xlsx|"));
     EXPECT_TRUE(p.saveDialog.requests[0].fileName.isEmpty());
     EXPECT_EQ(contents(p.target("results.xls")), p.workbookBytes);
     ASSERT_EQ(p.messages.shown().size(), 1u);

@@ -2,10 +2,12 @@
 // cursor file only when asked, and the test picture it is shown with.
 #pragma once
 
+#include "automation/registry.h"
 #include "fake_message_service.h"
 #include "fake_save_dialog.h"
 #include "preview/form2.h"
 #include "preview/picture_box.h"
+#include "spreadsheet/objects/class_registration.h"
 
 #include <QFile>
 #include <QImage>
@@ -32,6 +34,7 @@ inline QImage gridPicture(int width, int height) {
 
 struct Form2Harness {
     explicit Form2Harness(bool cursorFile = true) {
+        spreadsheet::objects::registerApplicationClass(registry);
         if (cursorFile) QFile::copy(QStringLiteral(QUORVANE_RESOURCES_DIR "/HAND-M.CUR"), form->cursorFilePath());
     }
 
@@ -49,10 +52,11 @@ struct Form2Harness {
     QTemporaryDir folder;
     FakeMessageService messages;
     FakeSaveFileDialog saveDialog;
+    automation::Registry registry;  // saving as .xlsx goes through the spreadsheet
     int inputWindowShown = 0;
     int endRequests = 0;
     std::unique_ptr<preview::Form2> form = std::make_unique<preview::Form2>(preview::PreviewServices{
-        messages, saveDialog, folder.path(), [this] { ++inputWindowShown; }, [this] { ++endRequests; }});
+        messages, saveDialog, registry, folder.path(), [this] { ++inputWindowShown; }, [this] { ++endRequests; }});
 };
 
 }  // namespace testing_support

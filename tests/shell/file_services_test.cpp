@@ -24,6 +24,8 @@ TEST(SameFile, the_same_file_is_recognised_through_links_and_other_spellings) {
 
 TEST(SaveDialogFilter, becomes_qt_name_filters) {
     EXPECT_EQ(shell::qtNameFilter("Excel Files (*.xls)|*.xls|"), QStringLiteral("Excel Files (*.xls)"));
+    EXPECT_EQ(shell::qtNameFilter("Excel Files (*.xls)|*.xls|Excel Workbook (*.xlsx)|*.xlsx|"),
+              QStringLiteral("Excel Files (*.xls);;Excel Workbook (*.xlsx)"));
     EXPECT_EQ(shell::qtNameFilter("Workbooks|*.xls;*.xlt|All|*.*"), QStringLiteral("Workbooks (*.xls *.xlt);;All (*.*)"));
     EXPECT_EQ(shell::qtNameFilter(""), QString());
 }
