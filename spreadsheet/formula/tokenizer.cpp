@@ -23,6 +23,19 @@ bool isNameChar(char c) {
 bool isNameStart(char c) { return isNameChar(c) && !isDigit(c) && c != '.'; }
 char upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 
+size_t countWhile(std::string_view s, size_t i, bool (*pred)(char)) {
+    size_t j = i;
+    while (j < s.size() && pred(s[j])) ++j;
+    return j - i;
+}
+
+// "A1", "rb9": one to three letters, then digits.
+bool readsAsA1Cell(std::string_view name) {
+    const size_t letters = countWhile(name, 0, isLetter);
+    const size_t digits = countWhile(name, letters, isDigit);
+    return letters >= 1 && letters <= 3 && digits > 0 && letters + digits == name.size();
+}
+
 // An R1C1 coordinate as written, checked only once the whole reference is known.
 struct RawCoordinate {
     long long value = 0;
@@ -195,6 +208,12 @@ void Scanner::scanName() {
     } else if (upperName == "TRUE" || upperName == "FALSE") {
         push(TokenKind::Boolean, m_pos).boolean = upperName == "TRUE";
     } else {
+        // A name that A1 notation reads as a cell would change meaning, or be
+        // refused, once the formula is shown in A1 notation and entered again.
+        if (m_notation == Notation::R1C1 && readsAsA1Cell(name))
+            throwFormulaError(name + " is a cell reference in A1 notation, not a name", positionOf(m_pos));
+        if (m_notation == Notation::R1C1 && at(next, ':') && model::columnNumber(name))
+            throwFormulaError(name + " before ':' is a column reference in A1 notation, not a name", positionOf(m_pos));
         push(TokenKind::Name, m_pos).text = name;
     }
     m_pos = i;

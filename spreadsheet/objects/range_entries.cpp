@@ -130,10 +130,17 @@ Variant readValue(const SheetHandle& handle, CellAddress address) {
     return Variant();
 }
 
+// A code the formatter refuses (an opened file may hold one) shows the value as
+// General, as the sheet picture does.
 std::string readText(const SheetHandle& handle, CellAddress address) {
     const model::Value v = computedValue(handle, address);
     const std::string code = handle.get().effectiveStyle(address).numberFormat;
-    return numfmt::NumberFormat::parse(code).format(v).text;
+    numfmt::NumberFormat format;
+    try {
+        format = numfmt::NumberFormat::parse(code);
+    } catch (const numfmt::NumberFormatError&) {
+    }
+    return format.format(v).text;
 }
 
 int32_t cellErrorCode(model::ErrorCode code) {

@@ -5,6 +5,7 @@
 #include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/record_fields.h"
 #include "spreadsheet/xls/biff/record_ids.h"
+#include "spreadsheet/xls/biff/storable_value.h"
 #include "spreadsheet/xls/biff/value_encodings.h"
 #include "spreadsheet/xls/biff/xls_error.h"
 #include "spreadsheet/xls/tokens/formula_tokens.h"
@@ -68,7 +69,7 @@ bool CellReader::read(const Record& record) {
 
 void CellReader::add(uint16_t row, uint16_t column, uint16_t xf, model::Value value) {
     if (column >= limits::kMaxColumns) return;  // off the grid: not a cell any reader shows
-    m_cells.push_back({{row + 1, column + 1}, xf, std::move(value), nullptr});
+    m_cells.push_back({{row + 1, column + 1}, xf, storableValue(std::move(value)), nullptr});
 }
 
 void CellReader::readLabelSst(const Record& record) {
@@ -155,7 +156,7 @@ void CellReader::readFormula(const Record& record) {
 void CellReader::readString(const Record& record) {
     if (!m_awaitingString) return;
     ContinuedCursor in(record, "a STRING record");
-    m_cells[*m_awaitingString].value = model::Value::text(unicode::utf8FromUtf16(in.richString()));
+    m_cells[*m_awaitingString].value = storableValue(model::Value::text(unicode::utf8FromUtf16(in.richString())));
     m_awaitingString.reset();
 }
 

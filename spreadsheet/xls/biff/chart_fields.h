@@ -147,6 +147,11 @@ namespace pierec {
 inline constexpr uint16_t kLeaderLines = 0x0002;
 }  // namespace pierec
 
+// CrtLine: a kind of line a chart group draws; the leader lines of its data labels here.
+namespace crtline {
+inline constexpr uint16_t kLeaderLines = 0x0003;
+}  // namespace crtline
+
 // Dat: the data table under the plot area, with all its borders and legend keys.
 namespace datrec {
 inline constexpr uint16_t kAllBordersAndKeys = 0x000F;

@@ -63,7 +63,8 @@ struct TextBlock {
     std::optional<uint16_t> extended;  // DataLabExtContents flags, when the block has them
     std::string text;
     uint16_t link = 0;
-    uint16_t linkPoint = 0;  // for data labels: one point, or every point
+    uint16_t linkSeries = 0;  // for data labels: the series, by its place among the Series records
+    uint16_t linkPoint = 0;   // for data labels: one point, or every point
     bool inLegend = false;
 };
 
@@ -86,6 +87,8 @@ private:
     void readAttachedLabel(const Record& r);
     void readNumberFormat(const Record& r);
     void finishText();
+    void finishSeries();
+    void finishDataLabels();
 
     const WorkbookGlobals& m_globals;
     const ReadExternSheets& m_externs;
@@ -96,9 +99,11 @@ private:
     uint16_t m_frameOwner = 0;       // the block a Frame record stood in
     std::optional<model::ChartSeries> m_series;
     bool m_seriesValid = false;
+    std::optional<uint16_t> m_seriesLabelFlags;  // the AttachedLabel of the series being read
+    std::vector<bool> m_seriesKept;              // by the place of each Series record: in the model or left out
     std::optional<TextBlock> m_text;
     uint16_t m_axis = 0;
-    std::optional<uint16_t> m_dataLabelFlags;  // AttachedLabel of the first series that has one
+    std::optional<uint16_t> m_dataLabelFlags;  // AttachedLabel of the first kept series that has one
     std::optional<uint16_t> m_dataLabelText;   // Text flags of the first data labels
     std::optional<uint16_t> m_dataLabelExt;    // their DataLabExtContents flags
     bool m_dataLabelsOfSeries = false;         // those flags are a whole series'
@@ -119,10 +124,22 @@ model::Chart ChartReader::read(RecordReader& reader) {
         onRecord(r);
         m_previous = r.id;
     }
-    if (m_dataLabelFlags || m_dataLabelText) {  // the first series' labels stand for all
+    finishDataLabels();
+    if (!m_chart.hasAxes()) {  // a pie has no axes to title and no data table: the writer keeps none
+        m_chart.categoryAxis = {};
+        m_chart.valueAxis = {};
+        m_chart.hasDataTable = false;
+    }
+    return m_chart;
+}
+
+// The first kept series' labels stand for all. Labels that show nothing keep
+// only the leader-line flag, since nothing else of them is saved.
+void ChartReader::finishDataLabels() {
+    model::DataLabels& labels = m_chart.dataLabels;
+    if (m_dataLabelFlags || m_dataLabelText) {
         const uint16_t text = m_dataLabelText.value_or(0);
         const uint16_t shown = m_dataLabelFlags.value_or(0);
-        model::DataLabels& labels = m_chart.dataLabels;
         labels.showValue = (shown & attachedlabel::kValue) || (text & textrec::kShowValue);
         labels.showPercentage = (shown & (attachedlabel::kPercent | attachedlabel::kLabelAndPercent)) ||
                                 (text & (textrec::kShowPercent | textrec::kShowLabelAndPercent));
@@ -143,7 +160,11 @@ model::Chart ChartReader::read(RecordReader& reader) {
             labels.autoText = (text & textrec::kAutoText) != 0;
         }
     }
-    return m_chart;
+    if (!labels.shown()) {
+        const bool leaderLines = labels.hasLeaderLines;
+        labels = model::DataLabels{};
+        labels.hasLeaderLines = leaderLines;
+    }
 }
 
 void ChartReader::onRecord(const Record& r) {
@@ -156,6 +177,7 @@ void ChartReader::onRecord(const Record& r) {
     case record::kSeries:
         m_series.emplace();
         m_seriesValid = false;
+        m_seriesLabelFlags.reset();
         return;
     case record::kBrai: readBrai(r); return;
     case record::kSeriesText:
@@ -170,7 +192,7 @@ void ChartReader::onRecord(const Record& r) {
         if (m_text && innermost() == record::kText) {
             ByteCursor in(r.body, "an ObjectLink record");
             m_text->link = in.u16();
-            in.u16();  // the series
+            m_text->linkSeries = in.u16();
             m_text->linkPoint = in.u16();
         }
         return;
@@ -202,6 +224,9 @@ void ChartReader::onRecord(const Record& r) {
         if (!inside(record::kDat)) m_chart.legend.visible = true;  // a data table has a legend of its own
         return;
     case record::kDat: m_chart.hasDataTable = true; return;
+    case record::kCrtLine:
+        if (ByteCursor(r.body, "a CrtLine record").u16() == crtline::kLeaderLines) m_chart.dataLabels.hasLeaderLines = true;
+        return;
     case record::kFrame: m_frameOwner = innermost(); return;
     case record::kLineFormat:
         if (innermost() != record::kFrame) return;
@@ -222,11 +247,19 @@ void ChartReader::onEnd() {
     const uint16_t block = m_blocks.back();
     m_blocks.pop_back();
     if (block == record::kText) finishText();
-    if (block == record::kSeries && m_series) {
-        const bool room = m_chart.series.size() < static_cast<std::size_t>(model::kMaxChartSeries);
-        if (m_seriesValid && room) m_chart.series.push_back(*m_series);
-        m_series.reset();
+    if (block == record::kSeries && m_series) finishSeries();
+}
+
+// A series left out takes its data labels with it: labels stand only for series the model keeps.
+void ChartReader::finishSeries() {
+    const bool room = m_chart.series.size() < static_cast<std::size_t>(model::kMaxChartSeries);
+    const bool kept = m_seriesValid && room;
+    m_seriesKept.push_back(kept);
+    if (kept) {
+        m_chart.series.push_back(*m_series);
+        if (!m_dataLabelFlags) m_dataLabelFlags = m_seriesLabelFlags;
     }
+    m_series.reset();
 }
 
 void ChartReader::readBrai(const Record& r) {
@@ -259,8 +292,8 @@ void ChartReader::readText(const Record& r) {
 }
 
 void ChartReader::readAttachedLabel(const Record& r) {
-    if (!inside(record::kSeries) || m_dataLabelFlags) return;
-    m_dataLabelFlags = ByteCursor(r.body, "an AttachedLabel record").u16();
+    if (!inside(record::kSeries) || !m_series || m_seriesLabelFlags) return;
+    m_seriesLabelFlags = ByteCursor(r.body, "an AttachedLabel record").u16();
 }
 
 void ChartReader::readNumberFormat(const Record& r) {
@@ -282,6 +315,7 @@ void ChartReader::finishText() {
     case objectlink::kValueAxis: m_chart.valueAxis.title = {true, text.text}; break;
     case objectlink::kCategoryAxis: m_chart.categoryAxis.title = {true, text.text}; break;
     case objectlink::kDataLabels:
+        if (text.linkSeries >= m_seriesKept.size() || !m_seriesKept[text.linkSeries]) break;
         // The labels of a whole series stand for the chart; one point's only when there are none.
         if (!m_dataLabelText || (text.linkPoint == objectlink::kAllPoints && !m_dataLabelsOfSeries)) {
             m_dataLabelText = text.flags;

@@ -5,7 +5,10 @@
 // border, the data labels, and whether it has a data table. What the model
 // cannot hold (positions, fonts, colours, other chart types' options) is
 // read past. A series whose values cannot be read back as references on one
-// sheet is left out.
+// sheet is left out, and with it its data labels. What the writer would not
+// store is not kept: labels that show nothing keep only the leader-line flag
+// (a Pie record's flag, or a CrtLine of leader lines in any chart group), and
+// a pie keeps no axis titles, axis format or data table.
 #pragma once
 
 #include "spreadsheet/model/chart.h"

@@ -60,6 +60,7 @@ inline constexpr uint16_t kAxisLine = 0x1021;
 inline constexpr uint16_t kIFmtRecord = 0x104E;
 inline constexpr uint16_t kChartFormat = 0x1014;
 inline constexpr uint16_t kCrtLink = 0x1022;
+inline constexpr uint16_t kCrtLine = 0x101C;
 inline constexpr uint16_t kBar = 0x1017;
 inline constexpr uint16_t kLine = 0x1018;
 inline constexpr uint16_t kPie = 0x1019;

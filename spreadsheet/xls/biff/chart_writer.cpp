@@ -305,7 +305,7 @@ void writeLegend(RecordStream& out, const model::Legend& legend, const model::Pa
     writeEnd(out);
 }
 
-// CRT: ChartFormat Begin (Line / Pie) CrtLink [LD] End.
+// CRT: ChartFormat Begin (Line / Pie) CrtLink [LD] [CrtLine LineFormat] End.
 void writeChartGroup(RecordStream& out, const model::Chart& chart, const model::Palette& palette) {
     const bool pie = chart.type == model::ChartType::Pie;
     out.begin(record::kChartFormat);
@@ -329,6 +329,13 @@ void writeChartGroup(RecordStream& out, const model::Chart& chart, const model::
     out.zeros(chartrec::kCrtLinkSize);
     out.end();
     if (chart.legend.visible) writeLegend(out, chart.legend, palette);
+    if (!pie && chart.dataLabels.hasLeaderLines) {
+        // Only a pie's record has a leader-line flag; other groups keep it as a line of the group.
+        out.begin(record::kCrtLine);
+        out.u16(crtline::kLeaderLines);
+        out.end();
+        writeLineFormat(out, model::kDefaultChartLine, palette);
+    }
     writeEnd(out);
 }
 

@@ -82,4 +82,16 @@ model::ShapeBounds boundsOf(const model::Sheet& sheet, const CellAnchor& a) {
             hundredths(std::max(0.0, bottom - top))};
 }
 
+// Anchoring and measuring again settles within a step or two; the cap only guards the loop.
+model::ShapeBounds readBounds(const model::Sheet& sheet, const CellAnchor& anchor) {
+    constexpr int kMaxSteps = 8;
+    model::ShapeBounds bounds = boundsOf(sheet, anchor);
+    for (int step = 0; step < kMaxSteps; ++step) {
+        const model::ShapeBounds again = boundsOf(sheet, anchorOf(sheet, bounds));
+        if (again == bounds) break;
+        bounds = again;
+    }
+    return bounds;
+}
+
 }  // namespace spreadsheet::xls::biff

@@ -33,5 +33,10 @@ double columnWidthPoints(const model::Sheet& sheet, int column);
 CellAnchor anchorOf(const model::Sheet& sheet, const model::ShapeBounds& bounds);
 // Bounds in points, rounded to hundredths of a point.
 model::ShapeBounds boundsOf(const model::Sheet& sheet, const CellAnchor& anchor);
+// The bounds of an anchor read from a file, as the writer will anchor them
+// again: a corner it cannot anchor to exactly (the far edge of the last column
+// or row, a place between two hundredths of a point finer than an offset unit)
+// moves to the nearest place it can, so saving and reading keeps the bounds.
+model::ShapeBounds readBounds(const model::Sheet& sheet, const CellAnchor& anchor);
 
 }  // namespace spreadsheet::xls::biff

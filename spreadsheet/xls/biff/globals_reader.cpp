@@ -60,7 +60,9 @@ std::vector<std::optional<std::string>> readExternSheets(const Record& record, c
         const std::size_t book = in.u16();
         const std::size_t first = in.u16();
         const std::size_t last = in.u16();
-        const bool here = book < selfBooks.size() && selfBooks[book] && first == last && first < sheets.size();
+        // Only sheets the model receives can be referred to; macro sheets and modules are read past.
+        const bool here = book < selfBooks.size() && selfBooks[book] && first == last && first < sheets.size() &&
+                          (sheets[first].type == boundsheet::kWorksheet || sheets[first].type == boundsheet::kChartSheet);
         names.push_back(here ? std::optional<std::string>(sheets[first].name) : std::nullopt);
     }
     return names;

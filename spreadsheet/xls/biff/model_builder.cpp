@@ -9,32 +9,39 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 
 namespace spreadsheet::xls::biff {
 namespace {
 
-using ColumnXfs = std::array<uint16_t, limits::kMaxColumns + 1>;  // by 1-based column; 0 for none
+using ColumnXfs = std::array<std::optional<uint16_t>, limits::kMaxColumns + 1>;  // by 1-based column
 
 void setStyle(model::Sheet& sheet, const model::CellRange& range, const model::CellStyle& style) {
     sheet.applyStyle(range, [&](model::CellStyle& s) { s = style; });
 }
 
 // The XF most columns share becomes the sheet style when every column has one
-// (that is how a style of the whole sheet is stored); the others are column styles.
+// (that is how a style of the whole sheet is stored); the others are column
+// styles. A column style that looks like the sheet's is not kept: the writer
+// could not tell it apart from none.
 void applyColumnStyles(model::Sheet& sheet, const ColumnXfs& xfs, StyleResolver& styles) {
     std::map<uint16_t, int> counts;
     bool everyColumn = true;
     for (int c = 1; c <= limits::kMaxColumns; ++c) {
-        if (xfs[c] == 0) everyColumn = false;
-        else ++counts[xfs[c]];
+        if (!xfs[c]) everyColumn = false;
+        else ++counts[*xfs[c]];
     }
-    uint16_t sheetXf = 0;
+    uint16_t sheetXf = xf::kDefaultCellXf;
     if (everyColumn)
         sheetXf = std::max_element(counts.begin(), counts.end(),
                                    [](const auto& a, const auto& b) { return a.second < b.second; })->first;
-    if (sheetXf != 0) setStyle(sheet, model::CellRange::wholeSheet(), styles.style(sheetXf));
-    for (int c = 1; c <= limits::kMaxColumns; ++c)
-        if (xfs[c] != 0 && xfs[c] != sheetXf) setStyle(sheet, model::CellRange::wholeColumns(c, c), styles.style(xfs[c]));
+    const model::CellStyle sheetStyle = sheetXf == xf::kDefaultCellXf ? model::CellStyle{} : styles.style(sheetXf);
+    if (!(sheetStyle == model::CellStyle{})) setStyle(sheet, model::CellRange::wholeSheet(), sheetStyle);
+    for (int c = 1; c <= limits::kMaxColumns; ++c) {
+        if (!xfs[c] || *xfs[c] == sheetXf) continue;
+        const model::CellStyle& style = styles.style(*xfs[c]);
+        if (!(style == sheetStyle)) setStyle(sheet, model::CellRange::wholeColumns(c, c), style);
+    }
 }
 
 // The width columns without a COLINFO record show.
@@ -53,7 +60,7 @@ void applyColumns(model::Sheet& sheet, const SheetContents& contents, StyleResol
         for (int column = c.first; column <= std::min(c.last, limits::kMaxColumns); ++column) {
             described[column] = true;
             if (ownWidth) sheet.setColumnWidth(column, width);
-            if (c.xf != xf::kDefaultCellXf) xfs[column] = c.xf;
+            xfs[column] = c.xf;
         }
     }
     const double defaultWidth = fileDefaultWidth(contents);
@@ -87,7 +94,8 @@ std::optional<model::RangeList> printArea(const WorkbookGlobals& globals, int bo
     return std::nullopt;
 }
 
-void buildWorksheet(const WorkbookGlobals& globals, const ReadSheet& read, model::Sheet& sheet) {
+void buildWorksheet(const WorkbookGlobals& globals, const ReadSheet& read,
+                    const std::optional<model::RangeList>& printArea, model::Sheet& sheet) {
     const SheetContents& contents = *read.contents;
     StyleResolver styles(globals);
     applyColumns(sheet, contents, styles);
@@ -97,13 +105,16 @@ void buildWorksheet(const WorkbookGlobals& globals, const ReadSheet& read, model
     applyCells(sheet, contents, styles);
     if (contents.selection) sheet.select(*contents.selection, contents.activeCell);
     model::PageSetup setup = contents.pageSetup;
-    setup.printArea = printArea(globals, read.boundIndex);
+    setup.printArea = printArea;
     sheet.setPageSetup(setup);
 }
 
 }  // namespace
 
 void buildWorkbook(const WorkbookGlobals& globals, const std::vector<ReadSheet>& sheets, model::Workbook& into) {
+    // Print areas are decoded, and a damaged one refused, before the model changes.
+    std::vector<std::optional<model::RangeList>> printAreas;
+    for (const ReadSheet& read : sheets) printAreas.push_back(printArea(globals, read.boundIndex));
     if (globals.palette) into.palette() = *globals.palette;
     int active = 0;
     for (const ReadSheet& read : sheets) {
@@ -117,9 +128,9 @@ void buildWorkbook(const WorkbookGlobals& globals, const std::vector<ReadSheet>&
             sheet.setPageSetup(read.chartPageSetup);
             continue;
         }
-        buildWorksheet(globals, read, sheet);
+        buildWorksheet(globals, read, printAreas[static_cast<std::size_t>(index)], sheet);
         for (const ReadShape& shape : read.contents->shapes)
-            into.embedChart(index, shape.chart, boundsOf(sheet, shape.anchor));
+            into.embedChart(index, shape.chart, readBounds(sheet, shape.anchor));
     }
     into.setActiveSheet(active);
 }

@@ -84,6 +84,8 @@ inline constexpr int kSkippedIndex = 4;           // no font has index 4: the fi
 inline constexpr int kStandardFonts = 4;          // fonts 0 to 3, all the default font
 inline constexpr std::size_t kMaxFonts = 510;
 inline constexpr uint16_t kTwipsPerPoint = 20;
+inline constexpr uint16_t kMinHeight = 20;    // 1 point; a height of 0 is allowed too
+inline constexpr uint16_t kMaxHeight = 8191;  // 409.55 points
 }  // namespace fontrec
 
 namespace formatrec {

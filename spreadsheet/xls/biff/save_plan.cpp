@@ -6,26 +6,13 @@
 #include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/chart_fields.h"
 #include "spreadsheet/xls/biff/record_fields.h"
-#include "spreadsheet/xls/biff/unicode_text.h"
+#include "spreadsheet/xls/biff/sheet_name_rules.h"
+#include "spreadsheet/xls/biff/storable_value.h"
 #include "spreadsheet/xls/biff/xls_error.h"
 #include "spreadsheet/xls/tokens/formula_tokens.h"
 
-#include <cmath>
 
 namespace spreadsheet::xls::biff {
-namespace {
-
-// A number the file can store; infinities and NaN show as #NUM! in every reader.
-model::Value storable(model::Value value) {
-    if (value.isNumber() && !std::isfinite(value.asNumber())) return model::Value::error(model::ErrorCode::Num);
-    if (value.isText() && unicode::utf16Length(value.asText()) > limits::kMaxCellText) {
-        const std::u16string units = unicode::utf16FromUtf8Replacing(value.asText());
-        return model::Value::text(unicode::utf8FromUtf16(truncated(units, limits::kMaxCellText)));
-    }
-    return value;
-}
-
-}  // namespace
 
 SavePlan::SavePlan(const model::Workbook& workbook, formula::Evaluator& evaluator) : m_externs(workbook) {
     if (workbook.sheetCount() == 0) throw XlsError(XlsErrorKind::Unstorable, "a workbook needs at least one sheet");
@@ -33,15 +20,19 @@ SavePlan::SavePlan(const model::Workbook& workbook, formula::Evaluator& evaluato
     for (int i = 0; i < workbook.sheetCount(); ++i) m_sheets.push_back(planSheet(workbook, i, evaluator));
 }
 
-// Other programs refuse a file whose sheet names break the format's rules.
+// Other programs refuse a file whose sheet names break the format's rules, and
+// formulas would reach the wrong one of two names equal but for case.
 // A sheet's shapes share one block of 1024 shape ids, the group shape's among them.
 void SavePlan::checkStorable(const model::Workbook& workbook) const {
+    std::vector<std::string> names;
     for (int i = 0; i < workbook.sheetCount(); ++i) {
         const model::Sheet& sheet = workbook.sheet(i);
-        const std::size_t length = unicode::utf16Length(sheet.name());
-        if (length == 0 || length > limits::kMaxSheetName)
-            throw XlsError(XlsErrorKind::Unstorable, "the sheet name \"" + sheet.name() + "\" has " +
-                                                         std::to_string(length) + " characters; a sheet name has 1 to 31");
+        if (const std::optional<std::string> problem = sheetNameProblem(sheet.name()))
+            throw XlsError(XlsErrorKind::Unstorable, "the sheet name \"" + sheet.name() + "\" " + *problem);
+        names.push_back(sheet.name());
+        if (const std::optional<std::size_t> same = earlierSameName(names, names.size() - 1))
+            throw XlsError(XlsErrorKind::Unstorable, "the sheet names \"" + names[*same] + "\" and \"" +
+                                                         sheet.name() + "\" differ only in case");
         if (sheet.shapes().size() >= officeart::kShapesPerCluster)
             throw XlsError(XlsErrorKind::Unstorable, "the sheet \"" + sheet.name() + "\" has " +
                                                          std::to_string(sheet.shapes().size()) +
@@ -76,7 +67,7 @@ CellOutput SavePlan::planCell(int sheet, model::CellAddress address, const model
         setConstant(out, cell.constant);
         return out;
     }
-    model::Value cached = storable(evaluator.cellValue(sheet, address));
+    model::Value cached = storableValue(evaluator.cellValue(sheet, address));
     try {
         out.rgce = tokens::compileFormula(cell.formula->root(), address, tokens::TokenContext::Cell, &m_externs);
         if (out.rgce.empty() || out.rgce.size() > fmla::kMaxTokenBytes)
@@ -93,7 +84,7 @@ CellOutput SavePlan::planCell(int sheet, model::CellAddress address, const model
 }
 
 void SavePlan::setConstant(CellOutput& out, model::Value value) {
-    out.value = storable(std::move(value));
+    out.value = storableValue(std::move(value));
     if (out.value.isText()) out.sst = m_strings.add(unicode::utf16FromUtf8Replacing(out.value.asText()));
 }
 

@@ -52,7 +52,7 @@ int fillFrom(const StoredXf& x) {
 model::Font readFont(const Record& record) {
     ByteCursor in(record.body, "a FONT record");
     model::Font f;
-    f.size = pointsFromTwips(in.u16());
+    f.size = fontSizeFromStored(in.u16());
     f.italic = (in.u16() & fontrec::kItalic) != 0;
     f.colorIndex = colorIndexFromIcv(in.u16(), model::kColorAutomatic);
     f.bold = in.u16() >= fontrec::kWeightBoldFrom;

@@ -14,7 +14,7 @@ namespace {
 
 void writeFont(RecordStream& out, const model::Font& f) {
     out.begin(record::kFont);
-    out.u16(twipsFromPoints(f.size));
+    out.u16(storedFontHeight(f.size));
     out.u16(static_cast<uint16_t>((f.italic ? fontrec::kItalic : 0) | (f.bold ? fontrec::kBoldFlag : 0)));
     out.u16(icvFromColorIndex(f.colorIndex, icv::kFontAutomatic));
     out.u16(f.bold ? fontrec::kWeightBold : fontrec::kWeightNormal);

@@ -36,9 +36,11 @@ int pixelsFromCharacters(double characters) {
 
 double roundToHundredths(double value) { return std::round(value * 100) / 100; }
 
+// At most the widest column the model holds (and the writer stores), so a width read back is the width saved.
 double charactersFromPixels(int pixels) {
     if (pixels < kWidthSmallPixels) return roundToHundredths(static_cast<double>(pixels) / kWidthSmallPixels);
-    return roundToHundredths(static_cast<double>(pixels - colwidth::kPaddingPixels) / colwidth::kDigitPixels);
+    return std::min(model::kMaxColumnWidth,
+                    roundToHundredths(static_cast<double>(pixels - colwidth::kPaddingPixels) / colwidth::kDigitPixels));
 }
 
 bool heavy(int weight) { return weight == kWeightMedium || weight == kWeightThick; }
@@ -75,6 +77,14 @@ uint16_t twipsFromPoints(double points) {
 }
 
 double pointsFromTwips(uint16_t twips) { return static_cast<double>(twips) / fontrec::kTwipsPerPoint; }
+
+uint16_t storedFontHeight(double points) {
+    const uint16_t twips = twipsFromPoints(points);
+    if (twips == 0) return 0;
+    return std::clamp(twips, fontrec::kMinHeight, fontrec::kMaxHeight);
+}
+
+double fontSizeFromStored(uint16_t twips) { return pointsFromTwips(storedFontHeight(pointsFromTwips(twips))); }
 
 // ---------------------------------------------------------------- colours
 

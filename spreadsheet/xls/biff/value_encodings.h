@@ -15,7 +15,8 @@ namespace spreadsheet::xls::biff {
 // Column widths. The model counts characters of the default font's widest
 // digit without the 5-pixel cell padding; the file counts 1/256 of that digit
 // with the padding. A width snaps to whole pixels, as on screen: 12 -> 89 px
-// -> 3254 -> 12; 15.57 -> 114 px -> 4169 -> 15.57.
+// -> 3254 -> 12; 15.57 -> 114 px -> 4169 -> 15.57. A stored width wider than
+// 255 characters (the widest column) reads as 255.
 uint16_t storedColumnWidth(double characters);
 double columnWidthFromStored(uint16_t stored);
 // The width of columns without their own, from DefColWidth's character count
@@ -29,6 +30,13 @@ uint16_t fontIndexOfRecord(std::size_t record);
 // Row heights and font sizes: points <-> twentieths of a point.
 uint16_t twipsFromPoints(double points);
 double pointsFromTwips(uint16_t twips);
+
+// Font sizes: points <-> the FONT record's height, which the format allows
+// from 1 to 409.55 points (or 0). A size outside that range is stored as the
+// nearest end of it, and the reader takes a stored height the same way, so a
+// size read back is the size the next save writes.
+uint16_t storedFontHeight(double points);
+double fontSizeFromStored(uint16_t twips);
 
 // Colour indexes: palette entry n (1 to 56) is icv n + 7; anything else, the
 // automatic colour included, is `automaticIcv`.

@@ -31,6 +31,25 @@ std::vector<uint8_t> workbookStream(const model::Workbook& workbook, formula::Ev
 // Reads a workbook into `into`, which must have no sheets (std::invalid_argument
 // otherwise) and is left untouched when reading fails. Throws XlsError
 // (ReadFailed, NotWorkbook, Damaged, Unsupported).
+//
+// What is read saves back unchanged. A file the writer could not save is
+// refused as Damaged, naming the record and the sheet: a worksheet or chart
+// sheet name that is empty, longer than 31 characters, holds one of
+// : \ / ? * [ ], begins or ends with an apostrophe, or equals another's but
+// for case. Whatever else the writer would store differently is read the way
+// it would be stored, each in one way:
+// - a font height outside 1 to 409.55 points (0 aside) becomes the nearest end;
+// - a cell number that is not finite becomes #NUM!, a text over 32767
+//   characters is cut there;
+// - references to macro sheets and modules (which the model does not hold)
+//   are not references: such a formula keeps its cached value, such a chart
+//   series is left out, and a left-out series takes its data labels along;
+// - data labels that show nothing keep only their leader-line flag; a pie
+//   keeps no axis titles, axis number format or data table;
+// - a column style that looks like the sheet's is not kept, a column wider
+//   than 255 characters is 255 wide, an area's corners are read top-left first;
+// - a chart's bounds are those its anchor gets when saved again (a corner on
+//   the far edge of the last column or row moves to 1023/1024 or 255/256 of it).
 void loadWorkbook(const std::filesystem::path& path, model::Workbook& into);
 // The same from the bytes of a whole file.
 void loadWorkbook(std::span<const uint8_t> fileBytes, model::Workbook& into);

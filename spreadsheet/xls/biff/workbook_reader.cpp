@@ -7,6 +7,7 @@
 #include "spreadsheet/xls/biff/globals_reader.h"
 #include "spreadsheet/xls/biff/model_builder.h"
 #include "spreadsheet/xls/biff/record_fields.h"
+#include "spreadsheet/xls/biff/sheet_name_rules.h"
 #include "spreadsheet/xls/biff/worksheet_reader.h"
 #include "spreadsheet/xls/biff/xls_error.h"
 
@@ -25,22 +26,45 @@ void readChartSheet(Bytes stream, const WorkbookGlobals& globals, const ReadExte
     sheet.chart = readChartSubstream(reader, globals, externs, &sheet.chartPageSetup);
 }
 
+bool entersModel(const SheetEntry& entry) {
+    return entry.type == boundsheet::kWorksheet || entry.type == boundsheet::kChartSheet;
+}
+
+// The names of the sheets the model receives follow the rules the writer keeps;
+// a file that breaks them is refused rather than saved into something else.
+void checkSheetNames(const std::vector<SheetEntry>& entries) {
+    std::vector<std::string> names;
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!entersModel(entries[i])) continue;
+        const std::string& name = entries[i].name;
+        const std::string sheet = "the BOUNDSHEET8 record of sheet " + std::to_string(i + 1);
+        if (const std::optional<std::string> problem = sheetNameProblem(name))
+            throwDamaged(sheet + " gives the name \"" + name + "\", which " + *problem);
+        names.push_back(name);
+        positions.push_back(i + 1);
+        if (const std::optional<std::size_t> same = earlierSameName(names, names.size() - 1))
+            throwDamaged(sheet + " gives the name \"" + name + "\", which sheet " + std::to_string(positions[*same]) +
+                         " already has (\"" + names[*same] + "\"; sheet names are compared ignoring case)");
+    }
+}
+
 }  // namespace
 
 void readWorkbookStream(Bytes stream, model::Workbook& into) {
     if (into.sheetCount() != 0) throw std::invalid_argument("a workbook is read into an empty workbook only");
     const WorkbookGlobals globals = readGlobals(stream);
+    checkSheetNames(globals.sheets);
     const ReadExternSheets externs(globals.externSheets);
     std::vector<ReadSheet> sheets;
     for (std::size_t i = 0; i < globals.sheets.size(); ++i) {
         const SheetEntry& entry = globals.sheets[i];
         ReadSheet sheet{&entry, static_cast<int>(i), std::nullopt, std::nullopt, {}};
+        if (!entersModel(entry)) continue;  // macro sheets and modules have no place in the model
         if (entry.type == boundsheet::kWorksheet) {
             sheet.contents = readWorksheet(stream, entry.offset, globals, externs);
-        } else if (entry.type == boundsheet::kChartSheet) {
-            readChartSheet(stream, globals, externs, sheet);
         } else {
-            continue;  // macro sheets and modules have no place in the model
+            readChartSheet(stream, globals, externs, sheet);
         }
         sheets.push_back(std::move(sheet));
     }

@@ -27,7 +27,9 @@ public:
     uint16_t majorVersion() const { return m_majorVersion; }
 
     // Every stream, as "Storage/Stream" paths in UTF-8 from the root: the
-    // root's own streams first, each storage's in sibling order.
+    // root's own streams first, each storage's in sibling order. A stream
+    // that no such path can name (its name or a storage's above it holds '/',
+    // or an unpaired surrogate) is left out.
     std::vector<std::string> streamNames() const;
     // Names match as the file format does, ignoring case.
     bool contains(std::string_view path) const;

@@ -7,6 +7,8 @@
 #include "spreadsheet/xls/ole/byte_order.h"
 #include "spreadsheet/xls/ole/ole_error.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace spreadsheet::xls::ole {
@@ -77,6 +79,18 @@ std::vector<uint32_t> DirectoryWalk::siblingsInOrder(uint32_t top) {
     return order;
 }
 
+// The UTF-8 path that finds these names again; nullopt when a name holds '/'
+// (which the format forbids) or a code unit UTF-8 cannot carry (an unpaired surrogate).
+std::optional<std::string> pathOf(const std::vector<std::u16string>& parts) {
+    std::string path;
+    for (const std::u16string& part : parts) {
+        const std::string utf8 = unicode::utf8FromUtf16(part);
+        if (utf8.find('/') != std::string::npos || unicode::utf16FromUtf8(utf8) != part) return std::nullopt;
+        path += (path.empty() ? "" : "/") + utf8;
+    }
+    return path;
+}
+
 Directory DirectoryWalk::run() {
     if (m_count == 0) damaged("the directory holds no entries");
     if (static_cast<EntryType>(entry(0)[entry::kType]) != EntryType::Root)
@@ -99,9 +113,10 @@ Directory DirectoryWalk::run() {
             if (type == EntryType::Storage) {
                 storages.emplace_back(getU32(entry(id), entry::kChild), std::move(parts));
             } else {
+                std::optional<std::string> path = pathOf(parts);
+                if (!path) continue;  // no path names it: left out
                 StoredStream stream;
-                for (const std::u16string& part : parts)
-                    stream.path += (stream.path.empty() ? "" : "/") + unicode::utf8FromUtf16(part);
+                stream.path = std::move(*path);
                 stream.parts = std::move(parts);
                 stream.start = getU32(entry(id), entry::kStartSector);
                 stream.size = size(id);

@@ -91,7 +91,12 @@ std::optional<formula::AreaReference> decodeArea(AreaFields fields, model::CellA
     const auto first = decodeCorner(fields.rowFirst, fields.columnFirst, host, form);
     const auto last = decodeCorner(fields.rowLast, fields.columnLast, host, form);
     if (!first || !last) return std::nullopt;
-    return formula::AreaReference{*first, *last};
+    // Read top-left first, as the writer stores areas, each coordinate with its own flag.
+    formula::AreaReference area{*first, *last};
+    if (area.first.row.resolve(host.row) > area.last.row.resolve(host.row)) std::swap(area.first.row, area.last.row);
+    if (area.first.column.resolve(host.column) > area.last.column.resolve(host.column))
+        std::swap(area.first.column, area.last.column);
+    return area;
 }
 
 }  // namespace spreadsheet::xls::tokens

@@ -40,6 +40,7 @@ std::optional<AreaFields> encodeArea(const formula::AreaReference& area, model::
 // beyond the grid. Offsets that leave the grid wrap around it, as they do
 // when the spreadsheet evaluates a shared formula.
 std::optional<formula::CellReference> decodeCell(CellFields fields, model::CellAddress host, RelativeForm form);
+// An area stored with its corners the other way round is read top-left first.
 std::optional<formula::AreaReference> decodeArea(AreaFields fields, model::CellAddress host, RelativeForm form);
 
 }  // namespace spreadsheet::xls::tokens

@@ -119,6 +119,10 @@ const ErrorCase kErrors[] = {
     {"=R[65536]C", Notation::R1C1, 2, "row offset out of range"},
     {"=A65537", Notation::A1, 2, "row number out of range"},
     {"=IW1", Notation::A1, 2, "column beyond IV"},
+    // Before: R1C1 took these as names, and their A1 text was refused ("rb9") or read as a cell ("A1").
+    {"=\"#&\"&rb9", Notation::R1C1, 7, "rb9 is a cell reference in A1 notation, not a name"},
+    {"=1+A1", Notation::R1C1, 4, "A1 is a cell reference in A1 notation, not a name"},
+    {"=I:R41C1:R4C1", Notation::R1C1, 2, "I before ':' is a column reference in A1 notation, not a name"},
     {"=(1,2)", Notation::A1, 3, "a union (',' inside parentheses) takes references only"},
     {"=1:2", Notation::R1C1, 3, "':' needs a reference on each side"},
     {"='Data'A1", Notation::A1, 8, "missing '!' after the sheet name"},

@@ -2,6 +2,9 @@
 // accepted, and failures that say what went wrong and change nothing.
 #include "object_test_support.h"
 
+#include "spreadsheet/formula/evaluator.h"
+#include "spreadsheet/xls/biff/workbook_file.h"
+
 #include <csignal>
 #include <cstdlib>
 #include <sys/resource.h>
@@ -128,4 +131,23 @@ TEST(WorkbookFiles, a_save_that_runs_out_of_space_leaves_the_existing_file_untou
     EXPECT_EQ(contentsOf(path), "the user's earlier file");
     for (const auto& entry : fs::directory_iterator(dir.path))  // no half-written temporary file stays behind
         EXPECT_EQ(entry.path().filename(), "book.xls");
+}
+
+// Before: Text of a cell whose number format the formatter refuses threw the
+// formatter's own error through the automation boundary.
+TEST(WorkbookFiles, an_opened_cell_whose_number_format_is_refused_shows_its_value_as_general) {
+    namespace model = spreadsheet::model;
+    TempDir dir;
+    const std::string path = pathIn(dir, "foreign.xls");
+    {
+        model::Workbook book;
+        model::Sheet& sheet = book.addSheet("Data", model::SheetKind::Worksheet, 0);
+        sheet.setConstant({1, 1}, model::Value::number(1234.5));
+        sheet.applyStyle(model::CellRange({1, 1}), [](model::CellStyle& s) { s.numberFormat = "0;0;0;0;0"; });
+        spreadsheet::formula::Evaluator evaluator(book);
+        spreadsheet::xls::biff::saveWorkbook(book, evaluator, path);
+    }
+    Instance xl;
+    automation::member(xl.app, "Workbooks")->call("Open", {path});
+    EXPECT_EQ(xl.range("A1")->get("Text").toString(), "1234.5");
 }

@@ -112,3 +112,16 @@ TEST(DamagedCompoundFile, a_looping_difat_chain_is_reported) {
     putU32(file, sectorOffset(difat) + kSectorSize - kSectorIdSize, difat);
     expectDamaged(file, "the DIFAT's sector chain loops at sector " + std::to_string(difat));
 }
+
+// Before: "No/es" was listed as "No/es", which stream() then looked up as stream
+// "es" in storage "No" and did not find; an unpaired surrogate came back as U+FFFD
+// and was not found either.
+TEST(DamagedCompoundFile, streams_no_path_can_name_are_left_out_of_the_listing) {
+    for (const uint16_t unit : {uint16_t{'/'}, uint16_t{0xD800}}) {
+        std::vector<uint8_t> file = workbookFile();
+        putU16(file, entryOffset(file, 1) + entry::kName + 2 * sizeof(char16_t), unit);  // "No?es"
+        const CompoundFileReader reader(std::move(file));
+        EXPECT_EQ(reader.streamNames(), std::vector<std::string>{"Workbook"}) << unit;
+        EXPECT_EQ(reader.stream("Workbook"), pattern(100 * 1024, 1));
+    }
+}

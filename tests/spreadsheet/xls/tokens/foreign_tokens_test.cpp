@@ -38,6 +38,9 @@ const Foreign kForeign[] = {
     {"UTF-16 surrogate pair", "A1", "17 02 01 3D D8 00 DE", "=\"\xF0\x9F\x98\x80\""},
     {"lone surrogate", "A1", "17 01 01 00 D8", "=\"\xEF\xBF\xBD\""},
     {"FALSE", "A1", "1D 00", "=FALSE"},
+    // Before: read as stored, R5C1:R1C1, which the next save wrote as R1C1:R5C1.
+    {"PtgArea bottom-right first", "A1", "25 04 00 00 00 00 00 00 00", "=R1C1:R5C1"},
+    {"PtgArea relative columns right-left", "A1", "25 00 00 00 00 03 C0 01 C0", "=RC[1]:RC[3]"},
     {"PtgRefErr", "A1", "2A 00 00 00 00", "=#REF!"},
     {"PtgAreaErr3d", "A1", "3D 01 00 00 00 00 00 00 00 00 00", "=#REF!"},
     {"tAttrChoose jump table", "A1", "1E 01 00 19 04 01 00 AA AA BB BB 1E 02 00 03", "=1+2"},
