@@ -1,6 +1,7 @@
 // How long saving the breakeven workbook takes: the sheet is written once
 // through the automation interface with the sample data, then the workbook
-// stream is built and the whole file saved, again and again.
+// stream is built and the whole file saved, again and again, as a 97-2003
+// file and as an Office Open XML workbook (.xlsx).
 #include "automation/registry.h"
 #include "breakeven_inputs.h"
 #include "report/breakeven_layout.h"
@@ -10,6 +11,7 @@
 #include "spreadsheet/objects/application.h"
 #include "spreadsheet/objects/class_registration.h"
 #include "spreadsheet/xls/biff/workbook_file.h"
+#include "spreadsheet/xlsx/workbook_file.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -58,6 +60,15 @@ void saveWorkbook(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(saveWorkbook)->Unit(benchmark::kMicrosecond);
+
+void saveOpenXmlWorkbook(benchmark::State& state) {
+    BreakevenWorkbook book;
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "quorvane-benchmark.xlsx";
+    for (auto _ : state)
+        spreadsheet::xlsx::saveWorkbook(book.document().workbook, book.document().evaluator, path);
+    std::filesystem::remove(path);
+}
+BENCHMARK(saveOpenXmlWorkbook)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

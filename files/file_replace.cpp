@@ -83,3 +83,55 @@ void replaceFile(const std::filesystem::path& target, NewFileAccess access, cons
 }
 
 }  // namespace files
+
+namespace files {
+namespace {
+
+// The permissions the replacement ends with: an existing target's when they
+// are to be kept, otherwise those the fresh file was created with.
+int applyPermissions(int fd, const std::filesystem::path& target, NewFileAccess access) {
+    struct stat existing {};
+    if (access == NewFileAccess::KeepExisting && ::stat(target.c_str(), &existing) == 0)
+        return ::fchmod(fd, existing.st_mode & 07777) == 0 ? 0 : errno;
+    if (access == NewFileAccess::OwnerOnly) return ::fchmod(fd, 0600) == 0 ? 0 : errno;
+    return 0;
+}
+
+}  // namespace
+
+void replaceFileWrittenAt(const std::filesystem::path& target, NewFileAccess access,
+                          const std::function<void(const std::filesystem::path& fresh)>& write) {
+    if (target.filename().empty()) writeFailed(target, "no file name", EISDIR);
+    std::filesystem::path fresh;
+    const int reserved = createTemporary(target, access, fresh);
+    if (reserved < 0) writeFailed(target, "cannot create a temporary file", errno);
+    // The name is ours now (created exclusively); the writer opens the file by it.
+    ::close(reserved);
+    try {
+        write(fresh);
+    } catch (...) {
+        ::unlink(fresh.c_str());
+        throw;
+    }
+    // Back from the writer, the file is reached again without following a
+    // link, so a link put in its place is never flushed, chmod'ed or renamed.
+    int fd = ::open(fresh.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const auto fail = [&](std::string_view step, int error) {
+        if (fd >= 0) ::close(fd);
+        ::unlink(fresh.c_str());
+        writeFailed(target, step, error);
+    };
+    if (fd < 0) fail("cannot open the written file again", errno);
+    struct stat written {};
+    if (::fstat(fd, &written) != 0) fail("cannot open the written file again", errno);
+    if (!S_ISREG(written.st_mode)) fail("the written file is no longer a plain file", EINVAL);
+    if (const int error = applyPermissions(fd, target, access); error != 0) fail("cannot copy the permissions", error);
+    if (::fsync(fd) != 0) fail("cannot flush to disk", errno);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0) fail("cannot close", errno);
+    if (::rename(fresh.c_str(), target.c_str()) != 0) fail("cannot replace the file", errno);
+    syncFolder(target);
+}
+
+}  // namespace files

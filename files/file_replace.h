@@ -5,6 +5,8 @@
 // never written through.
 //
 //   files::replaceFile(path, bytes, files::NewFileAccess::KeepExisting);
+//   files::replaceFileWrittenAt(path, files::NewFileAccess::KeepExisting,
+//                               [&](const std::filesystem::path& fresh) { library_save(fresh.c_str()); });
 #pragma once
 
 #include <cstdint>
@@ -33,6 +35,15 @@ void replaceFile(const std::filesystem::path& target, std::span<const uint8_t> b
 // The same with contents that `fill` writes to the descriptor it is given;
 // fill answers 0, or the errno value of a failure.
 void replaceFile(const std::filesystem::path& target, NewFileAccess access, const std::function<int(int)>& fill);
+
+// The same for a writer that can only be told a path (a library that opens the
+// file itself): a fresh, empty file is reserved beside the target and `write`
+// fills the file at the path it is given. Once it returns, the file is checked
+// to be still a plain file, given its permissions, flushed and renamed over
+// the target. Whatever `write` throws leaves the target as it was and no
+// fresh file behind, and reaches the caller unchanged.
+void replaceFileWrittenAt(const std::filesystem::path& target, NewFileAccess access,
+                          const std::function<void(const std::filesystem::path& fresh)>& write);
 
 // Writes everything, resuming after short writes and interruptions; answers 0
 // or an errno value.

@@ -8,11 +8,11 @@
 set -euo pipefail
 
 mode=${1:-run}
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libxlsxwriter-dev)
 case "$mode" in
   run) ;;
   test | fuzz)
-    packages+=(googletest libgtest-dev libgmock-dev libbenchmark-dev python3-olefile python3-xlrd python3-uno
+    packages+=(googletest libgtest-dev libgmock-dev libbenchmark-dev python3-olefile python3-xlrd python3-openpyxl python3-uno
                libreoffice-calc-nogui gnumeric)
     [[ "$mode" == fuzz ]] && packages+=(clang libfuzzer-14-dev libclang-rt-14-dev)
     ;;

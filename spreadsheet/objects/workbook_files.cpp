@@ -3,6 +3,7 @@
 #include "automation/automation_error.h"
 #include "automation/member_table.h"
 #include "spreadsheet/xls/biff/workbook_file.h"
+#include "spreadsheet/xlsx/workbook_file.h"
 
 #include <filesystem>
 
@@ -21,22 +22,36 @@ Variant argument(const automation::Args& args, const automation::NamedArgs& name
 
 std::string fileNameOf(const std::filesystem::path& path) { return path.filename().string(); }
 
+// The FileFormat argument; no argument is the 97-2003 workbook.
+int fileFormatOf(const Variant& format) {
+    if (format.isMissing()) return kFileFormatExcel8;
+    const int value = format.toI4();
+    if (value != kFileFormatExcel8 && value != kFileFormatWorkbookNormal && value != kFileFormatOpenXmlWorkbook)
+        throw AutomationError("SaveAs method of Workbook class failed: the file format " + std::to_string(value) +
+                              " is not supported; use 56 (Excel 97-2003 workbook), -4143 or 51 (Excel Workbook, .xlsx).");
+    return value;
+}
+
+void saveInFormat(Document& doc, const std::filesystem::path& path, int format) {
+    if (format != kFileFormatOpenXmlWorkbook) {
+        xls::biff::saveWorkbook(doc.workbook, doc.evaluator, path);
+        return;
+    }
+    xlsx::DocumentProperties properties;
+    properties.title = path.stem().string();
+    xlsx::saveWorkbook(doc.workbook, doc.evaluator, path, properties);
+}
+
 }  // namespace
 
 void saveWorkbookAs(Document& doc, const automation::Args& args, const automation::NamedArgs& named) {
     const Variant filename = argument(args, named, 0, "Filename");
     if (filename.isMissing() || filename.toString().empty())
         throw AutomationError("SaveAs method of Workbook class failed: no file name was given.");
-    const Variant format = argument(args, named, 1, "FileFormat");
-    if (!format.isMissing()) {
-        const int value = format.toI4();
-        if (value != kFileFormatExcel8 && value != kFileFormatWorkbookNormal)
-            throw AutomationError("SaveAs method of Workbook class failed: the file format " + std::to_string(value) +
-                                  " is not supported; use 56 (Excel 97-2003 workbook) or -4143.");
-    }
+    const int format = fileFormatOf(argument(args, named, 1, "FileFormat"));
     const std::filesystem::path path(filename.toString());
     try {
-        xls::biff::saveWorkbook(doc.workbook, doc.evaluator, path);
+        saveInFormat(doc, path, format);
     } catch (const std::exception& e) {
         throw AutomationError(std::string("SaveAs method of Workbook class failed: ") + e.what());
     }

@@ -1,5 +1,6 @@
-// Saving and opening workbooks for the object model: Workbook.SaveAs and
-// Workbooks.Open, in the 97-2003 file format.
+// Saving and opening workbooks for the object model: Workbook.SaveAs in the
+// 97-2003 file format or as an Office Open XML workbook, and Workbooks.Open
+// in the 97-2003 file format.
 #pragma once
 
 #include "automation/object.h"
@@ -9,9 +10,12 @@ namespace spreadsheet::objects {
 
 inline constexpr int kFileFormatExcel8 = 56;          // the 97-2003 workbook
 inline constexpr int kFileFormatWorkbookNormal = -4143;
+inline constexpr int kFileFormatOpenXmlWorkbook = 51;  // the .xlsx workbook
 
-// SaveAs(Filename, FileFormat): both accepted formats write the 97-2003 file;
-// the file is written beside its target and renamed into place.
+// SaveAs(Filename, FileFormat): 56 and -4143 (and no format) write the
+// 97-2003 file, 51 the Office Open XML workbook, titled with the file's name
+// without its extension; the file is written beside its target and renamed
+// into place.
 void saveWorkbookAs(Document& doc, const automation::Args& args, const automation::NamedArgs& named);
 
 // Workbooks.Open(Filename): the workbook in the file, made the active workbook.

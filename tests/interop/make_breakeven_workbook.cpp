@@ -6,12 +6,17 @@
 // and SaveAs in the format the instance's version calls for, as the driver
 // leaves it.
 // With "cells", only the worksheet layout and the page setup are written,
-// without the charts.
-//   make_breakeven_workbook <out.xls> [sample|worked|empty] [cells]
+// without the charts. With "xlsx", the saved workbook is then opened again in
+// a new instance and saved as an Office Open XML workbook at <out>, as the
+// program's Save does for a .xlsx name (the 97-2003 file is removed). Data
+// sets: the sample, the worked example, all empty, text in number fields
+// ("text"), and a name of 300 characters from many scripts ("long-name").
+//   make_breakeven_workbook <out> [sample|worked|empty|text|long-name] [cells] [xlsx]
 #include "automation/registry.h"
 #include "breakeven_inputs.h"
 #include "report/breakeven_layout.h"
 #include "report/generate_report.h"
+#include "report/open_xml_copy.h"
 #include "report/page_setup.h"
 #include "report/save_format.h"
 #include "shell/context_names.h"
@@ -20,7 +25,9 @@
 #include "spreadsheet/objects/class_registration.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMap>
+#include <QStringList>
 #include <cstdio>
 
 namespace {
@@ -36,9 +43,33 @@ public:
     int count = 0;
 };
 
+// The sample with words where the price and the commission go: the
+// arithmetic on them gives #VALUE!, the sums pass them by.
+QMap<QString, QString> textInNumberFields() {
+    QMap<QString, QString> texts = testing_support::sampleTexts();
+    texts.insert("txtSalesPrice", "twelve");
+    texts.insert("txtCommission", "two");
+    return texts;
+}
+
+// The sample under a name of 300 characters (code points) from many scripts,
+// some beyond the Basic Multilingual Plane; tests/interop/xlsx_data_sets.py
+// builds the same name.
+QMap<QString, QString> longName() {
+    QMap<QString, QString> texts = testing_support::sampleTexts();
+    const QString piece = QString::fromUtf8("Smith & Söhne — Αθήνα 東京 Привет \xF0\x9F\x93\x88 ");
+    const QList<uint> pieceCodes = piece.toUcs4();
+    QList<uint> codes;
+    while (codes.size() < 300) codes.append(pieceCodes.at(codes.size() % pieceCodes.size()));
+    texts.insert("txtName", QString::fromUcs4(reinterpret_cast<const char32_t*>(codes.constData()), codes.size()));
+    return texts;
+}
+
 QMap<QString, QString> dataSet(const QString& name) {
     if (name == QLatin1String("worked")) return testing_support::workedExampleTexts();
     if (name == QLatin1String("empty")) return {};
+    if (name == QLatin1String("text")) return textInNumberFields();
+    if (name == QLatin1String("long-name")) return longName();
     return testing_support::sampleTexts();
 }
 
@@ -47,9 +78,15 @@ QMap<QString, QString> dataSet(const QString& name) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: make_breakeven_workbook <out.xls> [sample|worked|empty] [cells]\n");
+        std::fprintf(stderr, "usage: make_breakeven_workbook <out> [sample|worked|empty|text|long-name] [cells] [xlsx]\n");
         return 2;
     }
+    QStringList options;
+    for (int i = 3; i < argc; ++i) options << QString::fromLocal8Bit(argv[i]);
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const bool openXml = options.contains(QLatin1String("xlsx"));
+    const QString saved = openXml ? out + QLatin1String(".xls") : out;
+
     automation::Registry registry;
     spreadsheet::objects::registerApplicationClass(registry);
     const automation::ObjectRef excel = registry.CreateObject("Excel.Application");
@@ -60,7 +97,7 @@ int main(int argc, char* argv[]) {
 
     FailingMessages messages;
     const testing_support::FieldTexts fields(dataSet(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString()));
-    if (argc > 3 && QLatin1String(argv[3]) == QLatin1String("cells")) {
+    if (options.contains(QLatin1String("cells"))) {
         shell::ErrorTrap trap(shell::contexts::kGenerateReport, messages);
         report::writeBreakevenLayout(trap, excel, fields);
         report::PrinterSetup0(excel, messages);
@@ -71,6 +108,10 @@ int main(int argc, char* argv[]) {
     excel->get("Range", {"C5"}).toObject()->call("Select");
     sheets->get("Item", {int16_t{1}}).toObject()->call("Select");
     const int32_t format = report::GetSaveFileFormat(registry, excel);
-    workbook->call("SaveAs", {QString::fromLocal8Bit(argv[1]).toStdString()}, {{"FileFormat", format}});
+    workbook->call("SaveAs", {saved.toStdString()}, {{"FileFormat", format}});
+    if (openXml) {
+        report::saveOpenXmlCopy(registry, saved, out);
+        QFile::remove(saved);
+    }
     return messages.count == 0 ? 0 : 1;
 }

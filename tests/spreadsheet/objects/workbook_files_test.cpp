@@ -67,10 +67,35 @@ TEST(WorkbookFiles, both_accepted_formats_write_the_same_file_and_others_are_ref
     xl.workbook->call("SaveAs", {pathIn(dir, "b.xls")}, {{"FileFormat", int32_t{-4143}}});
     EXPECT_EQ(contentsOf(pathIn(dir, "a.xls")), contentsOf(pathIn(dir, "b.xls")));
     EXPECT_GT(contentsOf(pathIn(dir, "a.xls")).size(), 1000u);
-    EXPECT_EQ(failureOf([&] { xl.workbook->call("SaveAs", {pathIn(dir, "c.xlsx")}, {{"FileFormat", int32_t{51}}}); }),
-              "SaveAs method of Workbook class failed: the file format 51 is not supported; use 56 (Excel 97-2003 "
-              "workbook) or -4143.");
-    EXPECT_FALSE(fs::exists(pathIn(dir, "c.xlsx")));
+    EXPECT_EQ(failureOf([&] { xl.workbook->call("SaveAs", {pathIn(dir, "c.xlsm")}, {{"FileFormat", int32_t{52}}}); }),
+              "SaveAs method of Workbook class failed: the file format 52 is not supported; use 56 (Excel 97-2003 "
+              "workbook), -4143 or 51 (Excel Workbook, .xlsx).");
+    EXPECT_FALSE(fs::exists(pathIn(dir, "c.xlsm")));
+}
+
+// Format 51 goes through the Open XML writer: a zip package, named as saved;
+// a workbook that writer refuses leaves the file that was there.
+TEST(WorkbookFiles, format_51_writes_an_open_xml_workbook_and_a_refusal_keeps_the_old_file) {
+    Instance xl;
+    TempDir dir;
+    xl.write("A1", "1");
+    const std::string path = pathIn(dir, "book.xlsx");
+    xl.workbook->call("SaveAs", {path}, {{"FileFormat", int32_t{51}}});
+    const std::string saved = contentsOf(path);
+    EXPECT_EQ(saved.substr(0, 4), std::string("PK\x03\x04", 4));
+    EXPECT_NE(saved.find("xl/workbook.xml"), std::string::npos);
+    EXPECT_EQ(xl.workbook->get("Name").toString(), "book.xlsx");
+
+    // A chart sheet titled "=Costs": the file would take the title for a reference.
+    const ObjectRef chart = automation::member(xl.app, "Charts")->call("Add").toObject();
+    chart->put("HasTitle", true);
+    automation::member(chart->get("ChartTitle").toObject(), "Characters")->put("Text", "=Costs");
+    const std::string failure = failureOf([&] { xl.workbook->call("SaveAs", {path, int32_t{51}}); });
+    EXPECT_NE(failure.find("SaveAs method of Workbook class failed: cannot save \"" + path + "\": the title \"=Costs\" of"),
+              std::string::npos)
+        << failure;
+    EXPECT_EQ(contentsOf(path), saved);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);  // no fragment beside it
 }
 
 TEST(WorkbookFiles, a_save_into_a_missing_folder_fails_clearly) {
