@@ -108,8 +108,9 @@ as "Start Creating Template", and writes it where --output says.
                      with its defaults for a first start; they are only read)
   --set KEY=TEXT     one figure, over what --figures or the stored figures
                      say; may be given more than once
-  --output BOOK.xls  the workbook; an existing file is replaced in one step
-                     once the new one is complete
+  --output BOOK.xls  the workbook: Excel 97-2003, or an Excel Workbook (Office
+                     Open XML) when the name ends in .xlsx; an existing file is
+                     replaced in one step once the new one is complete
   --picture FILE     also the sheet's picture as the preview shows it:
                      PNG, or BMP when the name ends in .bmp
 

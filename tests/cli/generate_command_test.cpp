@@ -119,6 +119,20 @@ TEST(GenerateCommand, writes_the_workbook_the_window_would_save_and_the_picture_
     }
 }
 
+TEST(GenerateCommand, a_book_named_xlsx_is_the_open_xml_workbook_of_the_same_figures) {
+    Command command;
+    command.standardInput = figuresJson(testing_support::sampleTexts());
+    cli::GenerateRequest request;
+    request.figuresFile = QStringLiteral("-");
+    request.output = command.path("book.xlsx");
+    ASSERT_EQ(command.run(request), 0) << command.errors.lines().join('\n').toStdString();
+    const QByteArray book = contents(request.output);
+    EXPECT_TRUE(book.startsWith("PK\x03\x04"));
+    for (const char* part : {"xl/workbook.xml", "xl/chartsheets/sheet1.xml", "xl/charts/chart3.xml"})
+        EXPECT_TRUE(book.contains(part)) << part;
+    EXPECT_EQ(QDir(command.temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
 TEST(GenerateCommand, without_figures_uses_the_stored_ones_and_a_set_overrides_them) {
     Command command;
     ASSERT_TRUE(testing_support::writeFile(command.settingsFile,

@@ -94,9 +94,24 @@ TEST(WholeRun, sample_data_to_preview_to_saved_workbook_and_back) {
     EXPECT_EQ(contents(first), bytes);
     EXPECT_EQ(contents(second), bytes);
     EXPECT_EQ(program.messages.texts(), (QStringList{"Done.", "Done."}));
+    EXPECT_EQ(program.saveDialog.requests.back().filter,
+              QStringLiteral("Excel Files (*.xls)|*.xls|Excel Workbook (*.xlsx)|*.xlsx|"));
     if (const QString keep = qEnvironmentVariable("QUORVANE_E2E_SAVED_COPY"); !keep.isEmpty()) {
         QFile::remove(keep);
         ASSERT_TRUE(QFile::copy(first, keep));
+    }
+
+    // As an Excel Workbook: a name ending in .xlsx (in any case) gets the
+    // Office Open XML package, which the independent readers judge.
+    program.messages.clear();
+    const QString openXml = program.documents.filePath(QStringLiteral("saved-by-user.XLSX"));  // titled by its name
+    program.saveAs(openXml);
+    EXPECT_EQ(program.messages.texts(), QStringList{"Done."});
+    EXPECT_TRUE(contents(openXml).startsWith("PK\x03\x04"));
+    EXPECT_EQ(contents(workbook), bytes) << "the temporary workbook is what it was";
+    if (const QString keep = qEnvironmentVariable("QUORVANE_E2E_SAVED_XLSX"); !keep.isEmpty()) {
+        QFile::remove(keep);
+        ASSERT_TRUE(QFile::copy(openXml, keep));
     }
 
     // Back: the temporary workbook goes, the input window returns.

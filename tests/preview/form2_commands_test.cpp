@@ -189,6 +189,44 @@ TEST(Form2Save, the_temporary_workbook_itself_is_refused_as_destination_and_surv
     EXPECT_EQ(contents(p.form->mExcelFile), p.workbookBytes);
 }
 
+// A .xlsx name, in any case, gets the workbook converted to Office Open XML;
+// every other name keeps the byte copy.
+TEST(Form2Save, a_name_ending_in_xlsx_gets_the_open_xml_workbook_and_a_failure_keeps_the_old_file) {
+    SavingPreview p;
+    {  // a real temporary workbook, as the generation leaves it
+        const automation::ObjectRef app = p.registry.CreateObject("Excel.Application");
+        const automation::ObjectRef book = automation::member(app, "Workbooks")->call("Add").toObject();
+        automation::requireObject(app->get("Range", {automation::Variant("A1")}))->put("FormulaR1C1", automation::Variant("42"));
+        book->call("SaveAs", {automation::Variant(p.form->mExcelFile.toStdString()), automation::Variant(int32_t{56})});
+        app->call("Quit");
+    }
+    const QByteArray temporary = contents(p.form->mExcelFile);
+    p.save(p.target("results.XLSX"));
+    EXPECT_EQ(p.messages.texts(), QStringList{"Done."});
+    EXPECT_TRUE(contents(p.target("results.XLSX")).startsWith("PK\x03\x04"));
+    EXPECT_TRUE(contents(p.target("results.XLSX")).contains("xl/workbook.xml"));
+    EXPECT_EQ(contents(p.form->mExcelFile), temporary);
+
+    // Into a folder that is not there: reported, and no "Done.".
+    p.messages.clear();
+    p.save(p.target("missing/results.xlsx"));
+    ASSERT_EQ(p.messages.shown().size(), 1u);
+    EXPECT_EQ(p.messages.shown()[0].title, QStringLiteral("Application Error"));
+    EXPECT_TRUE(p.messages.texts()[0].contains(QStringLiteral("missing/results.xlsx")));
+
+    // A workbook stream the spreadsheet cannot open: reported, the old file stays.
+    p.messages.clear();
+    ASSERT_TRUE(writeFile(p.form->mExcelFile, testing_support::minimalWorkbookFile()));
+    ASSERT_TRUE(writeFile(p.target("old.xlsx"), "the user's old workbook"));
+    p.messages.answerNext(shell::MessageAnswer::Yes);
+    p.save(p.target("old.xlsx"));
+    ASSERT_EQ(p.messages.shown().size(), 2u);  // the question, then the report
+    EXPECT_TRUE(p.messages.texts()[1].contains(QLatin1String(shell::contexts::kForm2PushButton6Click)));
+    EXPECT_EQ(contents(p.target("old.xlsx")), QByteArray("the user's old workbook"));
+    EXPECT_EQ(QDir(p.saveFolder.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"old.xlsx", "results.XLSX"}));
+}
+
 TEST(Form2Back, deletes_the_temporary_workbook_shows_the_input_window_and_hides_itself) {
     SavingPreview p;
     QTest::mouseClick(p.form->PushButton8(), Qt::LeftButton);
