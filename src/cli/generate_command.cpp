@@ -92,7 +92,9 @@ int runGenerate(const GenerateRequest& request, const Figures& figures, CommandE
     FiguresInputWindow input(figures);
     KeptPreview preview;
     ConsoleMessages messages(environment.errors);
-    report::GenerationDriver driver({environment.registry, messages, input, preview, environment.temporaryFolder, {}});
+    const report::SheetPicture picture = request.picture ? report::SheetPicture::Taken : report::SheetPicture::NotWanted;
+    report::GenerationDriver driver(
+        {environment.registry, messages, input, preview, environment.temporaryFolder, {}, picture});
     driver.GenerateReport0();
     if (messages.shown() > 0) {
         forget(driver.workbookPath());

@@ -36,19 +36,28 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
     if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "quorvane: %s\n", message.toUtf8().constData());
 }
 
-// The figures first, so a usage error costs nothing else. The sheet's
-// picture needs fonts and a paint device, never a display: the offscreen
-// platform serves whatever the environment says.
-int generate(const GenerateRequest& request, int argc, char* argv[]) {
-    qInstallMessageHandler(quietQtNotes);
-    const Figures figures =
-        requestedFigures(request, {shell::IniSettingsStore::defaultFilePath(), stderr, readStandardInput});
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+int generateWith(const GenerateRequest& request, const Figures& figures) {
     automation::Registry& registry = automation::Registry::global();
     spreadsheet::objects::registerApplicationClass(registry);
     CommandEnvironment environment{registry, report::temporaryFolder(), stderr};
     return runGenerate(request, figures, environment);
+}
+
+// The figures first, so a usage error costs nothing else. Only the sheet's
+// picture needs fonts and a paint device, and never a display: the offscreen
+// platform serves whatever the environment says. A workbook alone needs
+// neither, and starts nothing of the kind.
+int generate(const GenerateRequest& request, int argc, char* argv[]) {
+    qInstallMessageHandler(quietQtNotes);
+    const Figures figures =
+        requestedFigures(request, {shell::IniSettingsStore::defaultFilePath(), stderr, readStandardInput});
+    if (!request.picture) {
+        QCoreApplication application(argc, argv);
+        return generateWith(request, figures);
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    return generateWith(request, figures);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "preview/form2.h"
 
 #include "report/open_xml_copy.h"
+#include "report/snapshot_bitmap.h"
 #include "report/workbook_copy.h"
 #include "shell/context_names.h"
 #include "shell/error_report.h"
@@ -14,7 +15,6 @@
 #include "shell/save_file_dialog.h"
 
 #include <QCoreApplication>
-#include <QImageReader>
 #include <stdexcept>
 
 namespace preview {
@@ -30,14 +30,7 @@ QString incompleteWorkbookMessage(const std::string& reason, const QString& dest
            QLatin1String(kIncompleteWorkbookMiddle) + destination + QLatin1String(kIncompleteWorkbookEnd);
 }
 
-void Form2::loadPicture(const QString& bitmapPath) {
-    QImageReader reader(bitmapPath);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        throw std::runtime_error("Cannot load the picture \"" + bitmapPath.toStdString() +
-                                 "\": " + reader.errorString().toStdString());
-    setPicture(picture);
-}
+void Form2::loadPicture(const QString& bitmapPath) { setPicture(report::readSnapshotBitmap(bitmapPath)); }
 
 // The temporary workbook is read and checked before the destination is
 // touched or even asked about: a workbook that could not be written in full

@@ -93,7 +93,17 @@ void GenerationDriver::GenerateReport0() {
     trap.run(164, [&] { instance.ReleaseExcelInstance(); });
     workbook.reset();
 
-    // The second instance: the saved file, its snapshot, and nothing else.
+    if (m_services.picture == SheetPicture::Taken) takeSheetPicture(trap);
+    trap.run(184, [&] { m_services.previewWindow.setExcelFile(m_workbookPath); });
+    trap.run(186, [&] { m_services.previewWindow.showWindow(); });
+    trap.run(188, [&] { m_services.inputWindow.hideWindow(); });
+    if (m_services.picture == SheetPicture::Taken)
+        trap.run(190, [&] { shell::DeleteTempFile(snapshotBitmapPath(m_services.temporaryFolder)); });
+}
+
+// The second instance: the saved file, its snapshot, and nothing else; the
+// picture goes to the preview window.
+void GenerationDriver::takeSheetPicture(shell::ErrorTrap& trap) {
     const QString bitmapPath = snapshotBitmapPath(m_services.temporaryFolder);
     ObjectRef secondInstance;
     ObjectRef secondWorkbook;
@@ -108,12 +118,7 @@ void GenerationDriver::GenerateReport0() {
     trap.run(176, [&] { inUse(secondWorkbook)->call("Close"); });
     trap.run(178, [&] { inUse(secondInstance)->call("Quit"); });
     trap.run(180, [&] { m_services.inputWindow.setMousePointer(shell::MousePointer::Default); });
-
     trap.run(182, [&] { m_services.previewWindow.loadPicture(bitmapPath); });
-    trap.run(184, [&] { m_services.previewWindow.setExcelFile(m_workbookPath); });
-    trap.run(186, [&] { m_services.previewWindow.showWindow(); });
-    trap.run(188, [&] { m_services.inputWindow.hideWindow(); });
-    trap.run(190, [&] { shell::DeleteTempFile(bitmapPath); });
 }
 
 // Draws names until one is free, and claims it at once: a name that exists in

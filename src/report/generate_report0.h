@@ -23,6 +23,11 @@ class ErrorTrap;
 
 namespace report {
 
+// Whether the generation takes the sheet's picture: the preview always does;
+// a command-line run that writes no picture leaves out the second instance,
+// the snapshot bitmap and everything that needs fonts and a paint device.
+enum class SheetPicture { Taken, NotWanted };
+
 struct GenerationServices {
     automation::Registry& registry;
     shell::MessageService& messages;
@@ -30,6 +35,7 @@ struct GenerationServices {
     PreviewWindow& previewWindow;
     QString temporaryFolder;               // where the workbook and the bitmap go
     std::function<double()> clock;         // seconds since midnight; empty: the real clock
+    SheetPicture picture = SheetPicture::Taken;
 };
 
 class GenerationDriver {
@@ -44,6 +50,7 @@ public:
     const QString& workbookPath() const { return m_workbookPath; }
 
 private:
+    void takeSheetPicture(shell::ErrorTrap& trap);
     // Answers whether the name was claimed (false when the folder refused it).
     bool drawTemporaryWorkbookPath(shell::ErrorTrap& trap);
 

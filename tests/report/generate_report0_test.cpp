@@ -5,6 +5,7 @@
 #include "fake_message_service.h"
 #include "generation_windows_fake.h"
 #include "small_disks.h"
+#include "spreadsheet/xls/ole/compound_file_reader.h"
 #include "report/generate_report0.h"
 #include "report/save_format.h"
 #include "report/temporary_workbook.h"
@@ -49,9 +50,11 @@ struct Generation {
         if (withSpreadsheet) spreadsheet::objects::registerApplicationClass(registry);
     }
 
+    report::SheetPicture picture = report::SheetPicture::Taken;
+
     report::GenerationDriver run(QString folder = {}) {
         report::GenerationDriver driver({registry, messages, input, preview, folder.isEmpty() ? temp.path() : folder,
-                                         clock});
+                                         clock, picture});
         driver.GenerateReport0();
         return driver;
     }
@@ -69,6 +72,10 @@ struct Generation {
         return names;
     }
 };
+
+std::vector<uint8_t> workbookStreamOf(const QString& path) {
+    return spreadsheet::xls::ole::CompoundFileReader::fromFile(QFile::encodeName(path).toStdString()).stream("Workbook");
+}
 
 // The lines of one procedure's error reports, in order; the driver's by default.
 std::vector<int> reportedLines(const FakeMessageService& messages,
@@ -105,6 +112,22 @@ TEST(GenerationDriver, leaves_the_workbook_in_temp_hands_over_the_picture_and_sw
     EXPECT_TRUE(generation.preview.visible);
     EXPECT_FALSE(generation.input.visible);
     EXPECT_EQ(generation.input.pointers, (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
+}
+
+// Without a picture the workbook is the same, and nothing that paints runs:
+// no second instance, no bitmap, no hourglass for the snapshot.
+TEST(GenerationDriver, a_generation_without_a_picture_saves_the_same_workbook_and_takes_no_snapshot) {
+    Generation withPicture;
+    const std::vector<uint8_t> pictured = workbookStreamOf(withPicture.run().workbookPath());
+    Generation generation;
+    generation.picture = report::SheetPicture::NotWanted;
+    const report::GenerationDriver driver = generation.run();
+    EXPECT_TRUE(generation.messages.shown().empty()) << generation.messages.texts().join("\n").toStdString();
+    EXPECT_EQ(workbookStreamOf(driver.workbookPath()), pictured);
+    EXPECT_EQ(generation.tempFiles(), QStringList{QFileInfo(driver.workbookPath()).fileName()});
+    EXPECT_TRUE(generation.preview.picture.isNull());
+    EXPECT_EQ(generation.preview.excelFile, driver.workbookPath());
+    EXPECT_TRUE(generation.input.pointers.empty());
 }
 
 TEST(GenerationDriver, draws_a_new_name_when_the_drawn_one_exists_in_any_form_and_never_touches_it) {

@@ -1,0 +1,86 @@
+#include "report/snapshot_bitmap.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QtEndian>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <stdexcept>
+
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "a file's blue, green, red are read as a 32-bit pixel's low bytes");
+
+namespace report {
+namespace {
+
+constexpr qint64 kFileHeaderBytes = 14;
+constexpr uint32_t kInfoHeaderBytes = 40;
+constexpr uint16_t kBitsPerPixel = 24;
+constexpr uint32_t kNoCompression = 0;
+
+uint32_t field32(const uchar* at) { return at[0] | at[1] << 8 | at[2] << 16 | uint32_t(at[3]) << 24; }
+uint16_t field16(const uchar* at) { return uint16_t(at[0] | at[1] << 8); }
+
+// The 24-bit uncompressed layout the engine writes; nothing when the file
+// is laid out any other way, for the general reader to judge. Throws
+// std::runtime_error with the reason when it is that layout but damaged.
+std::optional<QImage> readPlain24Bit(const uchar* file, qint64 size) {
+    if (size < kFileHeaderBytes + kInfoHeaderBytes || file[0] != 'B' || file[1] != 'M') return std::nullopt;
+    const uchar* info = file + kFileHeaderBytes;
+    const int32_t width = int32_t(field32(info + 4));
+    const int32_t signedHeight = int32_t(field32(info + 8));
+    if (field32(info) < kInfoHeaderBytes || field16(info + 12) != 1 || field16(info + 14) != kBitsPerPixel ||
+        field32(info + 16) != kNoCompression || width <= 0 || signedHeight == 0 || signedHeight == INT32_MIN)
+        return std::nullopt;
+    const int height = std::abs(signedHeight);
+    const qint64 stride = (qint64(width) * 3 + 3) / 4 * 4;
+    const qint64 pixels = field32(file + 10);
+    if (pixels < kFileHeaderBytes + kInfoHeaderBytes || pixels + stride * height > size)
+        throw std::runtime_error("the file is cut short");  // the general reader would show it half grey
+
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) return std::nullopt;
+    const bool bottomUp = signedHeight > 0;
+    for (int y = 0; y < height; ++y) {
+        const uchar* from = file + pixels + stride * (bottomUp ? height - 1 - y : y);
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        // Blue, green, red in the file are the low three bytes of a 32-bit
+        // pixel (little-endian): four bytes are read at once and the fourth
+        // replaced by opaque alpha; the row's last pixel reads only its three.
+        for (int x = 0; x + 1 < width; ++x, from += 3) {
+            uint32_t pixel;
+            std::memcpy(&pixel, from, 4);
+            to[x] = pixel | 0xFF000000u;
+        }
+        to[width - 1] = 0xFF000000u | from[2] << 16 | from[1] << 8 | from[0];
+    }
+    return image;
+}
+
+}  // namespace
+
+QImage readSnapshotBitmap(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        if (uchar* mapped = file.map(0, file.size())) {
+            std::optional<QImage> picture;
+            try {
+                picture = readPlain24Bit(mapped, file.size());
+            } catch (const std::runtime_error& damage) {
+                file.unmap(mapped);
+                throw std::runtime_error("Cannot load the picture \"" + path.toStdString() + "\": " + damage.what());
+            }
+            file.unmap(mapped);
+            if (picture) return *std::move(picture);
+        }
+    }
+    QImageReader reader(path);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        throw std::runtime_error("Cannot load the picture \"" + path.toStdString() +
+                                 "\": " + reader.errorString().toStdString());
+    return picture;
+}
+
+}  // namespace report
