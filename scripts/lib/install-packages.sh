@@ -8,7 +8,7 @@
 set -euo pipefail
 
 mode=${1:-run}
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libxlsxwriter-dev libminizip-dev)
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libxlsxwriter-dev)
 case "$mode" in
   run) ;;
   test | fuzz)

@@ -14,9 +14,6 @@ using automation::Variant;
 
 namespace {
 
-// The embedded spreadsheet is the program's own; the files it writes say so.
-constexpr const char* kSavingApplication = "Quorvane";
-
 // A positional argument, or the named one when it was given by name instead.
 Variant argument(const automation::Args& args, const automation::NamedArgs& named, size_t index, const char* name) {
     const Variant byName = automation::namedArg(named, name);
@@ -42,7 +39,6 @@ void saveInFormat(Document& doc, const std::filesystem::path& path, int format) 
     }
     xlsx::DocumentProperties properties;
     properties.title = path.stem().string();
-    properties.application = kSavingApplication;
     xlsx::saveWorkbook(doc.workbook, doc.evaluator, path, properties);
 }
 

@@ -3,7 +3,6 @@
 #include "spreadsheet/xlsx/workbook_file.h"
 
 #include "files/file_replace.h"
-#include "spreadsheet/xlsx/application_name.h"
 #include "spreadsheet/xlsx/workbook_writer.h"
 
 namespace spreadsheet::xlsx {
@@ -18,7 +17,6 @@ void saveWorkbook(const model::Workbook& workbook, formula::Evaluator& evaluator
     try {
         files::replaceFileWrittenAt(path, files::NewFileAccess::KeepExisting, [&](const std::filesystem::path& fresh) {
             writeWorkbookAt(workbook, evaluator, fresh, properties);
-            if (!properties.application.empty()) nameApplication(fresh, properties.application);
         });
     } catch (const XlsxError& e) {
         throw XlsxError(e.kind(), "cannot save " + quoted(path) + ": " + e.what());

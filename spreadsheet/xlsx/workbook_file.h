@@ -9,7 +9,7 @@
 // whose message names the file and what failed.
 //
 //   formula::Evaluator evaluator(workbook);
-//   xlsx::saveWorkbook(workbook, evaluator, "/tmp/breakeven.xlsx", {.title = "Breakeven", .created = 0, .application = "Quorvane"});
+//   xlsx::saveWorkbook(workbook, evaluator, "/tmp/breakeven.xlsx", {.title = "Breakeven"});
 #pragma once
 
 #include "spreadsheet/formula/evaluator.h"
@@ -22,11 +22,11 @@
 
 namespace spreadsheet::xlsx {
 
-// The document properties the file carries.
+// The document properties the file carries. The application named in the
+// file is the library's own: it has no way to name another.
 struct DocumentProperties {
-    std::string title;        // empty: none
+    std::string title;       // empty: none
     std::time_t created = 0;  // 0: the time of saving
-    std::string application;  // the program that wrote it; empty: the writing library's own name
 };
 
 // Throws XlsxError: Unstorable for a workbook without sheets, a sheet name

@@ -114,6 +114,9 @@ class XlsxInLibreOffice(unittest.TestCase):
             self.assertEqual(axis.getScaleData().Categories.Values.SourceRangeRepresentation, cells(*categories))
             label = series[0].Label
             self.assertTrue(label.ShowNumber and label.ShowNumberInPercent and label.ShowLegendSymbol, title)
+            # What the file leaves unsaid must read as off: no category or series name on the slices.
+            self.assertFalse(label.ShowCategoryName, title)
+            self.assertFalse(getattr(label, "ShowSeriesName", False), title)
             top, _, _, points_high = bounds
             self.assertAlmostEqual(y * POINTS_PER_HUNDREDTH_MM, top, delta=PLACE_TOLERANCE, msg=title)
             self.assertAlmostEqual(height * POINTS_PER_HUNDREDTH_MM, points_high, delta=PLACE_TOLERANCE, msg=title)

@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     book.setActiveSheet(1);
     spreadsheet::formula::Evaluator evaluator(book);
     try {
-        spreadsheet::xlsx::saveWorkbook(book, evaluator, argv[1], {.title = "Features", .created = 0, .application = "Quorvane"});
+        spreadsheet::xlsx::saveWorkbook(book, evaluator, argv[1], {.title = "Features"});
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
