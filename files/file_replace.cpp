@@ -54,11 +54,13 @@ int writeAll(int fd, std::span<const uint8_t> bytes) {
     return 0;
 }
 
-void replaceFile(const std::filesystem::path& target, std::span<const uint8_t> bytes, NewFileAccess access) {
-    replaceFile(target, access, [bytes](int fd) { return writeAll(fd, bytes); });
+void replaceFile(const std::filesystem::path& target, std::span<const uint8_t> bytes, NewFileAccess access,
+                 Durability durability) {
+    replaceFile(target, access, [bytes](int fd) { return writeAll(fd, bytes); }, durability);
 }
 
-void replaceFile(const std::filesystem::path& target, NewFileAccess access, const std::function<int(int)>& fill) {
+void replaceFile(const std::filesystem::path& target, NewFileAccess access, const std::function<int(int)>& fill,
+                 Durability durability) {
     if (target.filename().empty()) writeFailed(target, "no file name", EISDIR);
     std::filesystem::path temporary;
     int fd = createTemporary(target, access, temporary);
@@ -74,12 +76,12 @@ void replaceFile(const std::filesystem::path& target, NewFileAccess access, cons
         ::fchmod(fd, existing.st_mode & 07777) != 0)
         fail("cannot copy the permissions", errno);
     if (const int error = fill(fd); error != 0) fail("cannot write", error);
-    if (::fsync(fd) != 0) fail("cannot flush to disk", errno);
+    if (durability == Durability::Flushed && ::fsync(fd) != 0) fail("cannot flush to disk", errno);
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) fail("cannot close", errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) fail("cannot replace the file", errno);
-    syncFolder(target);
+    if (durability == Durability::Flushed) syncFolder(target);
 }
 
 }  // namespace files
@@ -100,7 +102,7 @@ int applyPermissions(int fd, const std::filesystem::path& target, NewFileAccess 
 }  // namespace
 
 void replaceFileWrittenAt(const std::filesystem::path& target, NewFileAccess access,
-                          const std::function<void(const std::filesystem::path& fresh)>& write) {
+                          const std::function<void(const std::filesystem::path& fresh)>& write, Durability durability) {
     if (target.filename().empty()) writeFailed(target, "no file name", EISDIR);
     std::filesystem::path fresh;
     const int reserved = createTemporary(target, access, fresh);
@@ -126,12 +128,12 @@ void replaceFileWrittenAt(const std::filesystem::path& target, NewFileAccess acc
     if (::fstat(fd, &written) != 0) fail("cannot open the written file again", errno);
     if (!S_ISREG(written.st_mode)) fail("the written file is no longer a plain file", EINVAL);
     if (const int error = applyPermissions(fd, target, access); error != 0) fail("cannot copy the permissions", error);
-    if (::fsync(fd) != 0) fail("cannot flush to disk", errno);
+    if (durability == Durability::Flushed && ::fsync(fd) != 0) fail("cannot flush to disk", errno);
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) fail("cannot close", errno);
     if (::rename(fresh.c_str(), target.c_str()) != 0) fail("cannot replace the file", errno);
-    syncFolder(target);
+    if (durability == Durability::Flushed) syncFolder(target);
 }
 
 }  // namespace files

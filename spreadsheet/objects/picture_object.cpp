@@ -15,7 +15,8 @@ using automation::Variant;
 namespace {
 
 // The file is the user's alone and takes the path in one step: a link
-// planted there is replaced, never followed.
+// planted there is replaced, never followed. A bitmap is written for another
+// program to load at once, so it does not wait for the disk.
 void saveAsBitmap(const PictureObject& picture, const Variant& pathArgument) {
     if (isLeftOut(pathArgument))
         throw AutomationError("SaveAsBitmap method of Picture class failed: the file name is missing");
@@ -23,7 +24,7 @@ void saveAsBitmap(const PictureObject& picture, const Variant& pathArgument) {
     if (path.empty()) throw AutomationError("SaveAsBitmap method of Picture class failed: the file name is empty");
     const std::vector<uint8_t> bytes = encodeBitmap24(picture.image());
     try {
-        files::replaceFile(path, bytes, files::NewFileAccess::OwnerOnly);
+        files::replaceFile(path, bytes, files::NewFileAccess::OwnerOnly, files::Durability::Unflushed);
     } catch (const files::FileWriteError& e) {
         throw AutomationError(std::string("SaveAsBitmap method of Picture class failed: ") + e.what());
     }

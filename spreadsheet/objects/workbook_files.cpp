@@ -5,6 +5,7 @@
 #include "spreadsheet/xls/biff/workbook_file.h"
 #include "spreadsheet/xlsx/workbook_file.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace spreadsheet::objects {
@@ -32,9 +33,28 @@ int fileFormatOf(const Variant& format) {
     return value;
 }
 
+}  // namespace
+
+std::filesystem::path temporaryFolder() {
+    for (const char* variable : {"TEMP", "TMPDIR"})
+        if (const char* value = std::getenv(variable); value && *value) return value;
+    return "/tmp";
+}
+
+bool isInTemporaryFolder(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::weakly_canonical(temporaryFolder(), error);
+    if (error) return false;
+    const std::filesystem::path file = std::filesystem::weakly_canonical(std::filesystem::absolute(path), error);
+    return !error && file.parent_path() == folder;
+}
+
+namespace {
+
 void saveInFormat(Document& doc, const std::filesystem::path& path, int format) {
     if (format != kFileFormatOpenXmlWorkbook) {
-        xls::biff::saveWorkbook(doc.workbook, doc.evaluator, path);
+        xls::biff::saveWorkbook(doc.workbook, doc.evaluator, path,
+                                isInTemporaryFolder(path) ? files::Durability::Unflushed : files::Durability::Flushed);
         return;
     }
     xlsx::DocumentProperties properties;

@@ -47,7 +47,8 @@ std::vector<uint8_t> workbookStream(const model::Workbook& workbook, formula::Ev
     return buildWorkbookStream(workbook, plan);
 }
 
-void saveWorkbook(const model::Workbook& workbook, formula::Evaluator& evaluator, const std::filesystem::path& path) {
+void saveWorkbook(const model::Workbook& workbook, formula::Evaluator& evaluator, const std::filesystem::path& path,
+                  files::Durability durability) {
     std::vector<uint8_t> stream;
     try {
         stream = workbookStream(workbook, evaluator);
@@ -57,7 +58,7 @@ void saveWorkbook(const model::Workbook& workbook, formula::Evaluator& evaluator
     try {
         ole::CompoundFileWriter writer;
         writer.addStream(kWorkbookStream, std::move(stream));
-        ole::writeFileAtomically(path, writer.bytes());
+        ole::writeFileAtomically(path, writer.bytes(), durability);
     } catch (const ole::OleError& e) {
         if (e.kind() == ole::OleErrorKind::SaveFailed) throw fromOleError(e);
         throw XlsError(XlsErrorKind::SaveFailed, ole::inQuotes(path.string()) + ": " + e.what());

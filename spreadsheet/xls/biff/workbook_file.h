@@ -9,6 +9,7 @@
 //   loadWorkbook("/tmp/breakeven.xls", copy);
 #pragma once
 
+#include "files/file_replace.h"
 #include "spreadsheet/formula/evaluator.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/biff/xls_error.h"
@@ -23,7 +24,9 @@ namespace spreadsheet::xls::biff {
 // Formula cells carry the evaluator's results, and the file asks the program
 // that opens it to calculate again. A formula the file format cannot hold is
 // saved as its value. Throws XlsError (Unstorable, SaveFailed).
-void saveWorkbook(const model::Workbook& workbook, formula::Evaluator& evaluator, const std::filesystem::path& path);
+// A hand-over file (see files::Durability) may skip the wait for the disk.
+void saveWorkbook(const model::Workbook& workbook, formula::Evaluator& evaluator, const std::filesystem::path& path,
+                  files::Durability durability = files::Durability::Flushed);
 
 // The workbook stream alone (what saveWorkbook puts in the compound file).
 std::vector<uint8_t> workbookStream(const model::Workbook& workbook, formula::Evaluator& evaluator);

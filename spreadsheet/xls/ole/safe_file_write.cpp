@@ -7,9 +7,10 @@
 
 namespace spreadsheet::xls::ole {
 
-void writeFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes) {
+void writeFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes,
+                         files::Durability durability) {
     try {
-        files::replaceFile(target, bytes, files::NewFileAccess::KeepExisting);
+        files::replaceFile(target, bytes, files::NewFileAccess::KeepExisting, durability);
     } catch (const files::FileWriteError& error) {
         throw OleError(OleErrorKind::SaveFailed, error.what());
     }

@@ -3,6 +3,8 @@
 // failed save leaves the old file as it was and no temporary file behind.
 #pragma once
 
+#include "files/file_replace.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -11,6 +13,7 @@ namespace spreadsheet::xls::ole {
 
 // Writes `bytes` to `target`, replacing it in one step. An existing target
 // keeps its permissions. Throws OleError (SaveFailed) naming the path and the reason.
-void writeFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes);
+void writeFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes,
+                         files::Durability durability = files::Durability::Flushed);
 
 }  // namespace spreadsheet::xls::ole

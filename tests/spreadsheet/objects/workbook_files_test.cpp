@@ -3,6 +3,7 @@
 #include "object_test_support.h"
 
 #include "spreadsheet/formula/evaluator.h"
+#include "spreadsheet/objects/workbook_files.h"
 #include "spreadsheet/xls/biff/workbook_file.h"
 
 #include <csignal>
@@ -175,4 +176,26 @@ TEST(WorkbookFiles, an_opened_cell_whose_number_format_is_refused_shows_its_valu
     Instance xl;
     automation::member(xl.app, "Workbooks")->call("Open", {path});
     EXPECT_EQ(xl.range("A1")->get("Text").toString(), "1234.5");
+}
+
+// Which saves are hand-overs that need not wait for the disk: files directly
+// in the temporary folder, however the path is spelled; nothing else.
+TEST(WorkbookFiles, only_a_file_directly_in_the_temporary_folder_counts_as_a_hand_over) {
+    TempDir temp;
+    TempDir elsewhere;
+    const char* saved = std::getenv("TEMP");
+    const std::string savedTemp = saved ? saved : "";
+    ::setenv("TEMP", temp.path.c_str(), 1);
+    fs::create_directory(temp.path / "sub");
+    fs::create_directory_symlink(temp.path, elsewhere.path / "link-to-temp");
+    using spreadsheet::objects::isInTemporaryFolder;
+    EXPECT_TRUE(isInTemporaryFolder(temp.path / "halden12345678.xls"));
+    EXPECT_TRUE(isInTemporaryFolder(temp.path / "sub" / ".." / "book.xls"));
+    EXPECT_TRUE(isInTemporaryFolder(elsewhere.path / "link-to-temp" / "book.xls"));
+    EXPECT_FALSE(isInTemporaryFolder(temp.path / "sub" / "book.xls"));
+    EXPECT_FALSE(isInTemporaryFolder(elsewhere.path / "book.xls"));
+    if (saved) ::setenv("TEMP", savedTemp.c_str(), 1);
+    else ::unsetenv("TEMP");
+    const char* tmpdir = std::getenv("TMPDIR");
+    EXPECT_EQ(spreadsheet::objects::temporaryFolder(), fs::path(saved ? savedTemp.c_str() : tmpdir ? tmpdir : "/tmp"));
 }
