@@ -5,6 +5,7 @@
 #   install-packages.sh test     that, plus what the test suite needs
 #   install-packages.sh fuzz     that, plus clang and libFuzzer for scripts/fuzz
 #   install-packages.sh package  that for building, plus what makes and checks the .deb
+#   install-packages.sh bench    that for building, plus the peers and hyperfine for bench/compare_peers.sh
 set -euo pipefail
 
 mode=${1:-run}
@@ -17,7 +18,8 @@ case "$mode" in
     [[ "$mode" == fuzz ]] && packages+=(clang libfuzzer-14-dev libclang-rt-14-dev)
     ;;
   package) packages+=(dpkg-dev file lintian appstream desktop-file-utils) ;;
-  *) echo "install-packages.sh: unknown mode $mode (run, test, fuzz or package)" >&2; exit 2 ;;
+  bench) packages+=(make hyperfine time libspreadsheet-writeexcel-perl) ;;
+  *) echo "install-packages.sh: unknown mode $mode (run, test, fuzz, package or bench)" >&2; exit 2 ;;
 esac
 
 missing=()

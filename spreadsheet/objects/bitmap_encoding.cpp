@@ -40,6 +40,18 @@ void putHeaders(uint8_t* at, int width, int height, uint32_t pixelBytes) {
     put32(at, 0);  // important colours: all
 }
 
+// A 32-bit pixel's low three bytes are blue, green and red, the file's order
+// (little-endian): four pixels pack into three 32-bit words, the rest one by one.
+void packRow(const uint32_t* pixels, int width, uint8_t* out) {
+    int x = 0;
+    for (; x + 4 <= width; x += 4, out += 12) {
+        const uint32_t a = pixels[x], b = pixels[x + 1], c = pixels[x + 2], d = pixels[x + 3];
+        const uint32_t words[3] = {(a & 0xFFFFFFu) | b << 24, (b >> 8 & 0xFFFFu) | c << 16, (c >> 16 & 0xFFu) | d << 8};
+        std::memcpy(out, words, sizeof words);
+    }
+    for (; x < width; ++x, out += 3) std::memcpy(out, pixels + x, 3);
+}
+
 }  // namespace
 
 int bitmapRowStride(int width) { return (width * 3 + 3) / 4 * 4; }
@@ -59,13 +71,7 @@ std::vector<uint8_t> encodeBitmap24(const QImage& picture) {
     putHeaders(out.data(), width, height, pixelBytes);
     uint8_t* row = out.data() + kBitmapHeaderBytes;
     for (int y = height - 1; y >= 0; --y, row += stride) {
-        const uchar* line = rgb.constScanLine(y);
-        // A 32-bit pixel lies in memory as blue, green, red, alpha on every
-        // machine Qt runs on little-endian: its first three bytes are the
-        // file's. Each pixel is copied whole and the next overwrites its
-        // alpha; the row's last takes three bytes, so nothing runs past it.
-        for (int x = 0; x + 1 < width; ++x) std::memcpy(row + 3 * x, line + 4 * x, 4);
-        std::memcpy(row + 3 * (width - 1), line + 4 * (width - 1), 3);
+        packRow(reinterpret_cast<const uint32_t*>(rgb.constScanLine(y)), width, row);
     }
     return out;
 }

@@ -6,10 +6,13 @@ static void registerShellResources() { Q_INIT_RESOURCE(quorvane); }
 
 namespace shell {
 
+// Read once for both windows: a new QIcon decodes the whole picture just to
+// learn its size, which costs more than the preview's other work on showing.
 QIcon appIcon() {
     static const bool registered = (registerShellResources(), true);
     Q_UNUSED(registered);
-    return QIcon(QStringLiteral(":/quorvane/icon.png"));
+    static const QIcon icon(QStringLiteral(":/quorvane/icon.png"));
+    return icon;
 }
 
 }  // namespace shell
