@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <cctype>
+#include <map>
+#include <string>
 #include <string_view>
 
 namespace spreadsheet::render {
@@ -42,6 +44,16 @@ QStringList familiesFor(std::string_view family) {
     return families;
 }
 
+// Whether the font database knows a family, asked once a family: the answer
+// goes through fontconfig's substitution rules, which cost more than painting
+// the cell, and the fonts do not change while a picture is painted.
+bool hasFamily(const std::string& family) {
+    static std::map<std::string, bool> known;
+    const auto [at, inserted] = known.try_emplace(family, false);
+    if (inserted) at->second = QFontDatabase::hasFamily(QString::fromUtf8(family.c_str()));
+    return at->second;
+}
+
 }  // namespace
 
 int fontPixelSize(double points) { return std::max(1, pixelsFromPoints(points)); }
@@ -55,7 +67,7 @@ QFont screenFont(const model::Font& font) {
     q.setKerning(false);  // cells space their characters by the font's advances alone
     for (const HeavyFamily& heavy : kHeavyFamilies) {
         if (!sameName(font.name, heavy.family)) continue;
-        if (!QFontDatabase::hasFamily(QString::fromUtf8(font.name.c_str()))) {
+        if (!hasFamily(font.name)) {
             q.setFamilies(familiesFor(heavy.base));
             q.setWeight(QFont::Black);
         }

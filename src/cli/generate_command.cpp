@@ -2,6 +2,7 @@
 
 #include "cli/console_messages.h"
 #include "cli/headless_windows.h"
+#include "cli/picture_file.h"
 #include "files/file_replace.h"
 #include "report/generate_report0.h"
 #include "report/open_xml_copy.h"
@@ -9,9 +10,7 @@
 #include "shell/settings_file_lines.h"
 #include "shell/settings_store.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageWriter>
 #include <QTemporaryFile>
 #include <stdexcept>
 
@@ -73,19 +72,6 @@ Figures requestedFigures(const GenerateRequest& request, const FigureSources& so
                           : figuresFromSettingsFile(sources.settingsFile, sources);
     for (const auto& [key, text] : request.sets) setFigure(figures, key, text);
     return figures;
-}
-
-QByteArray encodePicture(const QImage& picture, const QString& fileName) {
-    const QByteArray format = fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ? "BMP" : "PNG";
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    if (picture.isNull() || !writer.write(picture))
-        throw std::runtime_error("Cannot make the picture \"" + fileName.toStdString() + "\": " +
-                                 (picture.isNull() ? std::string("there is no picture of the sheet")
-                                                   : writer.errorString().toStdString()));
-    return bytes;
 }
 
 int runGenerate(const GenerateRequest& request, const Figures& figures, CommandEnvironment& environment) {

@@ -40,10 +40,6 @@ struct CommandEnvironment {
     std::FILE* errors = stderr;
 };
 
-// The picture as PNG, or as BMP when the name ends in .bmp. Throws
-// std::runtime_error when it cannot be encoded.
-QByteArray encodePicture(const QImage& picture, const QString& fileName);
-
 // Runs the generation with the figures and writes the files; answers the
 // exit status (0 or 1).
 int runGenerate(const GenerateRequest& request, const Figures& figures, CommandEnvironment& environment);

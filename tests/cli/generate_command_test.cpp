@@ -14,8 +14,10 @@
 #include "spreadsheet/objects/class_registration.h"
 #include "spreadsheet/xls/ole/compound_file_reader.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
+#include <QImageWriter>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -114,6 +116,12 @@ TEST(GenerateCommand, writes_the_workbook_the_window_would_save_and_the_picture_
         const QImage picture(*request.picture, "PNG");
         EXPECT_EQ(picture.size(), shown.size());
         EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
+        // Compressed for speed, yet no larger than the general writer's PNG of the sheet.
+        QByteArray general;
+        QBuffer buffer(&general);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(QImageWriter(&buffer, "PNG").write(shown));
+        EXPECT_LE(contents(*request.picture).size(), general.size() * 105 / 100);
         EXPECT_EQ(QDir(command.temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList())
             << "the temporary workbook goes with the run";
     }
