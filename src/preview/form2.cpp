@@ -177,9 +177,9 @@ void Form2::Form_Activate() {
     trap.run(108, [&] { mFirstActivate = false; });
 }
 
-void Form2::setPicture(const QImage& snapshot) {
+void Form2::setPicture(QImage snapshot) {
     ensureLoaded();
-    m_picture1->setPicture(QPixmap::fromImage(snapshot));
+    m_picture1->setPicture(QPixmap::fromImage(std::move(snapshot)));  // taken over, not copied
 }
 
 void Form2::RedrawImage() {
@@ -290,6 +290,14 @@ void Form2::paintZoomed() {
     const ZoomScrollState& s = m_state;
     const QSize size(shell::twipsToPixels(std::max(0, s.mZoomWidth)), shell::twipsToPixels(std::max(0, s.mZoomHeight)));
     const qreal ratio = devicePixelRatioF();
+    const QPixmap& original = m_zoomOri->picture();
+    // Unzoomed, an opaque picture painted over white is the picture itself:
+    // it is shared rather than painted again (a megapixel at every first show).
+    if (s.mZoomWidth == s.mBaseWidth && s.mZoomHeight == s.mBaseHeight && !original.hasAlphaChannel() &&
+        original.devicePixelRatio() == ratio && original.size() == size * ratio) {
+        m_picture1->setPicture(original);
+        return;
+    }
     QPixmap canvas(size * ratio);
     canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::white);

@@ -82,7 +82,7 @@ public:
     void Form_Activate();
 
     // The snapshot. Picture1 shows it unscaled until the first activation.
-    void setPicture(const QImage& snapshot);
+    void setPicture(QImage snapshot);
 
     // What the generation driver hands over (the window loads on first touch).
     void loadPicture(const QString& bitmapPath) override;
