@@ -9,6 +9,7 @@
 #include "preview/form2.h"
 #include "report/generate_report0.h"
 #include "shell/message_service.h"
+#include "shell/picture_memory.h"
 #include "shell/save_file_dialog.h"
 #include "shell/settings_store.h"
 #include "spreadsheet/objects/class_registration.h"
@@ -81,6 +82,7 @@ BENCHMARK(BM_WholeGeneration)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
+    shell::keepPictureMemory();  // as the program does at start-up
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

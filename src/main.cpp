@@ -12,6 +12,7 @@
 #include "report/generate_report0.h"
 #include "shell/end_program.h"
 #include "shell/message_service.h"
+#include "shell/picture_memory.h"
 #include "shell/save_file_dialog.h"
 #include "shell/settings_store.h"
 #include "spreadsheet/objects/class_registration.h"
@@ -35,6 +36,7 @@ bool displayAvailable() {
 
 int main(int argc, char* argv[]) {
     files::reportFileSizeLimitAsWriteError();
+    shell::keepPictureMemory();
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     if (cli::wantsCommandLine(arguments)) return cli::runCommandLine(argc, argv);

@@ -1,6 +1,7 @@
 #include "spreadsheet/objects/bitmap_encoding.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "the scan-line copies take a 32-bit pixel's bytes as blue, green, red");
@@ -56,23 +57,44 @@ void packRow(const uint32_t* pixels, int width, uint8_t* out) {
 
 int bitmapRowStride(int width) { return (width * 3 + 3) / 4 * 4; }
 
-// The file is sized once and each scan line is read straight from the
-// picture's memory: the picture is a megapixel, and a call per pixel (or a
-// growing vector) costs more than painting it.
-std::vector<uint8_t> encodeBitmap24(const QImage& picture) {
-    const QImage rgb = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
-                           ? picture
-                           : picture.convertToFormat(QImage::Format_RGB32);
+namespace {
+
+QImage asRgb32(const QImage& picture) {
+    return picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
+               ? picture
+               : picture.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+// Each scan line is read straight from the picture's memory into a buffer of
+// whole rows that is handed on and filled again: the picture is a megapixel,
+// and a call per pixel (or a picture-sized copy) costs more than painting it.
+bool encodeBitmap24(const QImage& picture, const std::function<bool(std::span<const uint8_t>)>& write) {
+    const QImage rgb = asRgb32(picture);
     const int width = rgb.width();
     const int height = rgb.height();
     const size_t stride = static_cast<size_t>(bitmapRowStride(width));
-    const uint32_t pixelBytes = static_cast<uint32_t>(stride * static_cast<size_t>(height));
-    std::vector<uint8_t> out(kBitmapHeaderBytes + pixelBytes);  // padding bytes start as zero
-    putHeaders(out.data(), width, height, pixelBytes);
-    uint8_t* row = out.data() + kBitmapHeaderBytes;
-    for (int y = height - 1; y >= 0; --y, row += stride) {
-        packRow(reinterpret_cast<const uint32_t*>(rgb.constScanLine(y)), width, row);
+    const size_t rowsAtOnce = std::max<size_t>(1, kBitmapChunkBytes / stride);
+    std::vector<uint8_t> buffer(std::max<size_t>(kBitmapHeaderBytes, rowsAtOnce * stride));  // padding stays zero
+    putHeaders(buffer.data(), width, height, static_cast<uint32_t>(stride * static_cast<size_t>(height)));
+    if (!write({buffer.data(), size_t(kBitmapHeaderBytes)})) return false;
+    for (int y = height - 1; y >= 0;) {
+        size_t rows = 0;
+        for (uint8_t* row = buffer.data(); rows < rowsAtOnce && y >= 0; ++rows, --y, row += stride)
+            packRow(reinterpret_cast<const uint32_t*>(rgb.constScanLine(y)), width, row);
+        if (!write({buffer.data(), rows * stride})) return false;
     }
+    return true;
+}
+
+std::vector<uint8_t> encodeBitmap24(const QImage& picture) {
+    std::vector<uint8_t> out;
+    out.reserve(kBitmapHeaderBytes + size_t(bitmapRowStride(picture.width())) * size_t(picture.height()));
+    encodeBitmap24(picture, [&out](std::span<const uint8_t> bytes) {
+        out.insert(out.end(), bytes.begin(), bytes.end());
+        return true;
+    });
     return out;
 }
 

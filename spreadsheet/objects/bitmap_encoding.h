@@ -8,6 +8,8 @@
 
 #include <QImage>
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <vector>
 
 namespace spreadsheet::objects {
@@ -19,5 +21,11 @@ int bitmapRowStride(int width);
 
 // The whole file. The picture must not be null; alpha is dropped.
 std::vector<uint8_t> encodeBitmap24(const QImage& picture);
+
+// The same handed to `write` a piece at a time (the headers, then runs of
+// whole rows of about kBitmapChunkBytes), so that no picture-sized copy is
+// made; stops and answers false as soon as `write` does.
+inline constexpr size_t kBitmapChunkBytes = 256 * 1024;
+bool encodeBitmap24(const QImage& picture, const std::function<bool(std::span<const uint8_t>)>& write);
 
 }  // namespace spreadsheet::objects

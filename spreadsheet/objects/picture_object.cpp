@@ -22,9 +22,13 @@ void saveAsBitmap(const PictureObject& picture, const Variant& pathArgument) {
         throw AutomationError("SaveAsBitmap method of Picture class failed: the file name is missing");
     const std::string path = pathArgument.toString();
     if (path.empty()) throw AutomationError("SaveAsBitmap method of Picture class failed: the file name is empty");
-    const std::vector<uint8_t> bytes = encodeBitmap24(picture.image());
+    const auto fill = [&picture](int fd) {
+        int error = 0;
+        encodeBitmap24(picture.image(), [&](std::span<const uint8_t> bytes) { return (error = files::writeAll(fd, bytes)) == 0; });
+        return error;
+    };
     try {
-        files::replaceFile(path, bytes, files::NewFileAccess::OwnerOnly, files::Durability::Unflushed);
+        files::replaceFile(path, files::NewFileAccess::OwnerOnly, fill, files::Durability::Unflushed);
     } catch (const files::FileWriteError& e) {
         throw AutomationError(std::string("SaveAsBitmap method of Picture class failed: ") + e.what());
     }

@@ -1,6 +1,10 @@
 #include "report/snapshot_bitmap.h"
 
 #include <QFile>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QImageReader>
 #include <QtEndian>
 #include <cstdint>
@@ -66,20 +70,49 @@ std::optional<QImage> readPlain24Bit(const uchar* file, qint64 size) {
     return image;
 }
 
+
+// The file mapped whole and at once (MAP_POPULATE): a page at a time, the
+// faults would cost more than reading the pixels.
+class MappedFile {
+public:
+    explicit MappedFile(const QString& path) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+            void* at = ::mmap(nullptr, size_t(info.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+            if (at != MAP_FAILED) {
+                m_bytes = static_cast<const uchar*>(at);
+                m_size = info.st_size;
+            }
+        }
+        ::close(fd);
+    }
+    ~MappedFile() {
+        if (m_bytes) ::munmap(const_cast<uchar*>(m_bytes), size_t(m_size));
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    const uchar* bytes() const { return m_bytes; }
+    qint64 size() const { return m_size; }
+
+private:
+    const uchar* m_bytes = nullptr;
+    qint64 m_size = 0;
+};
+
 }  // namespace
 
 QImage readSnapshotBitmap(const QString& path) {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        if (uchar* mapped = file.map(0, file.size())) {
+    {
+        const MappedFile file(path);
+        if (file.bytes()) {
             std::optional<QImage> picture;
             try {
-                picture = readPlain24Bit(mapped, file.size());
+                picture = readPlain24Bit(file.bytes(), file.size());
             } catch (const std::runtime_error& damage) {
-                file.unmap(mapped);
                 throw std::runtime_error("Cannot load the picture \"" + path.toStdString() + "\": " + damage.what());
             }
-            file.unmap(mapped);
             if (picture) return *std::move(picture);
         }
     }
