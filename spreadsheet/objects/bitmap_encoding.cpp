@@ -1,5 +1,7 @@
 #include "spreadsheet/objects/bitmap_encoding.h"
 
+#include "spreadsheet/bmp/pixel_rows.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -41,18 +43,6 @@ void putHeaders(uint8_t* at, int width, int height, uint32_t pixelBytes) {
     put32(at, 0);  // important colours: all
 }
 
-// A 32-bit pixel's low three bytes are blue, green and red, the file's order
-// (little-endian): four pixels pack into three 32-bit words, the rest one by one.
-void packRow(const uint32_t* pixels, int width, uint8_t* out) {
-    int x = 0;
-    for (; x + 4 <= width; x += 4, out += 12) {
-        const uint32_t a = pixels[x], b = pixels[x + 1], c = pixels[x + 2], d = pixels[x + 3];
-        const uint32_t words[3] = {(a & 0xFFFFFFu) | b << 24, (b >> 8 & 0xFFFFu) | c << 16, (c >> 16 & 0xFFu) | d << 8};
-        std::memcpy(out, words, sizeof words);
-    }
-    for (; x < width; ++x, out += 3) std::memcpy(out, pixels + x, 3);
-}
-
 }  // namespace
 
 int bitmapRowStride(int width) { return (width * 3 + 3) / 4 * 4; }
@@ -82,7 +72,7 @@ bool encodeBitmap24(const QImage& picture, const std::function<bool(std::span<co
     for (int y = height - 1; y >= 0;) {
         size_t rows = 0;
         for (uint8_t* row = buffer.data(); rows < rowsAtOnce && y >= 0; ++rows, --y, row += stride)
-            packRow(reinterpret_cast<const uint32_t*>(rgb.constScanLine(y)), width, row);
+            bmp::packRow(reinterpret_cast<const uint32_t*>(rgb.constScanLine(y)), width, row);
         if (!write({buffer.data(), rows * stride})) return false;
     }
     return true;

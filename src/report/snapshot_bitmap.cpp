@@ -1,5 +1,7 @@
 #include "report/snapshot_bitmap.h"
 
+#include "spreadsheet/bmp/pixel_rows.h"
+
 #include <QFile>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -26,23 +28,6 @@ constexpr uint32_t kNoCompression = 0;
 uint32_t field32(const uchar* at) { return at[0] | at[1] << 8 | at[2] << 16 | uint32_t(at[3]) << 24; }
 uint16_t field16(const uchar* at) { return uint16_t(at[0] | at[1] << 8); }
 
-// Blue, green, red in the file are the low three bytes of a 32-bit pixel
-// (little-endian): three words unpack into four opaque pixels, the rest one
-// by one, so nothing is read past the row.
-void unpackRow(const uchar* from, int width, uint32_t* pixels) {
-    constexpr uint32_t kOpaque = 0xFF000000u;
-    int x = 0;
-    for (; x + 4 <= width; x += 4, from += 12) {
-        uint32_t w[3];
-        std::memcpy(w, from, sizeof w);
-        pixels[x] = w[0] | kOpaque;
-        pixels[x + 1] = (w[0] >> 24 | w[1] << 8) | kOpaque;
-        pixels[x + 2] = (w[1] >> 16 | w[2] << 16) | kOpaque;
-        pixels[x + 3] = w[2] >> 8 | kOpaque;
-    }
-    for (; x < width; ++x, from += 3) pixels[x] = kOpaque | uint32_t(from[2]) << 16 | from[1] << 8 | from[0];
-}
-
 // The 24-bit uncompressed layout the engine writes; nothing when the file
 // is laid out any other way, for the general reader to judge. Throws
 // std::runtime_error with the reason when it is that layout but damaged.
@@ -65,7 +50,7 @@ std::optional<QImage> readPlain24Bit(const uchar* file, qint64 size) {
     const bool bottomUp = signedHeight > 0;
     for (int y = 0; y < height; ++y) {
         const uchar* from = file + pixels + stride * (bottomUp ? height - 1 - y : y);
-        unpackRow(from, width, reinterpret_cast<uint32_t*>(image.scanLine(y)));
+        spreadsheet::bmp::unpackRow(from, width, reinterpret_cast<uint32_t*>(image.scanLine(y)));
     }
     return image;
 }
