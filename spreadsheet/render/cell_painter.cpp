@@ -71,8 +71,14 @@ std::optional<CellPainter::PlacedText> CellPainter::placeText(model::CellAddress
     placed.font = screenFont(cell.style.font);
     placed.color = display.color;
     const QFontMetrics metrics(placed.font);
-    const auto widthOf = [&metrics](std::string_view s) {
-        return metrics.horizontalAdvance(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+    // Measuring shapes the text, which costs more than drawing it: the text
+    // a number was fitted with is not measured again.
+    std::string measured;
+    int measuredWidth = 0;
+    const auto widthOf = [&](std::string_view s) {
+        measured.assign(s);
+        measuredWidth = metrics.horizontalAdvance(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+        return measuredWidth;
     };
     std::string text = display.text;
     if (display.isNumber) {
@@ -81,7 +87,7 @@ std::optional<CellPainter::PlacedText> CellPainter::placeText(model::CellAddress
     }
     if (text.empty()) return std::nullopt;
     placed.text = QString::fromStdString(text);
-    const int width = metrics.horizontalAdvance(placed.text);
+    const int width = text == measured ? measuredWidth : metrics.horizontalAdvance(placed.text);
     // A number fitted to its cell never reaches a neighbour; only text runs on.
     placed.span = box.isSingleCell() ? overflowSpan(m_geometry, address, display.alignment, width,
                                                     [&](int column) { return isFree({address.row, column}); })
@@ -130,15 +136,17 @@ void CellPainter::paintFills(QPainter& painter) const {
         }
 }
 
+// Each text sets its own clip, font and pen, so the painter's state is kept
+// once around them all rather than for every text.
 void CellPainter::paintTexts(QPainter& painter, const std::vector<PlacedText>& texts) {
+    painter.save();
     for (const PlacedText& t : texts) {
-        painter.save();
         painter.setClipRect(t.clip);
         painter.setFont(t.font);
         painter.setPen(t.color);
         painter.drawText(t.origin, t.text);
-        painter.restore();
     }
+    painter.restore();
 }
 
 }  // namespace spreadsheet::render
