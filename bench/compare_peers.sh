@@ -46,7 +46,8 @@ hyperfine --shell=none --warmup 5 --runs "$runs" --style basic --export-json "$w
 peak_rss() {  # peak_rss COMMAND...: the largest resident set in KiB, of five runs
   local best=0 kib
   for _ in 1 2 3 4 5; do
-    kib=$( { /usr/bin/time -f %M "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1 )
+    /usr/bin/time -f %M -o "$work/rss.one" "$@" >/dev/null 2>&1
+    kib=$(tail -1 "$work/rss.one")
     ((kib > best)) && best=$kib
   done
   echo "$best"

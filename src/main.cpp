@@ -1,77 +1,48 @@
-// Quorvane: start-up. With a command (`quorvane generate ...`, `--help`) the
-// command line runs without any window. Otherwise the input window loads
-// (skin, title, fields from the settings store, the spreadsheet check) and
-// is shown; its start button runs the generation, which hands over to the
-// preview window. Closing either window ends the program.
-#include "automation/registry.h"
+// Quorvane: the command everyone runs. A workbook from the command line
+// (`quorvane generate ... --output BOOK.xls`, --help, --version) is made
+// here, with Qt Core alone: no GUI library, fonts or platform plugin is
+// loaded, which would take longer than the whole generation. The windows,
+// and a command that asks for the sheet's picture, are the desktop
+// program's: it takes this process's place, with the same arguments.
 #include "cli/command_line.h"
 #include "cli/run_command_line.h"
 #include "files/file_size_limit.h"
-#include "input/form1.h"
-#include "preview/form2.h"
-#include "report/generate_report0.h"
-#include "shell/end_program.h"
-#include "shell/message_service.h"
-#include "shell/picture_memory.h"
-#include "shell/save_file_dialog.h"
-#include "shell/settings_store.h"
-#include "spreadsheet/objects/class_registration.h"
 
-#include <QApplication>
+#include <QStringList>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
-// Without any display Qt would abort with a terse platform-plugin error.
-bool displayAvailable() {
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value && *value;
-    };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+constexpr const char* kDesktopProgram = "quorvane-desktop";
+
+// The desktop program lies beside this one (in the build and where installed).
+std::string desktopProgramPath() {
+    char self[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return kDesktopProgram;
+    std::string path(self, size_t(length));
+    return path.substr(0, path.rfind('/') + 1) + kDesktopProgram;
+}
+
+int startDesktopProgram(char* argv[]) {
+    const std::string path = desktopProgramPath();
+    ::execv(path.c_str(), argv);
+    std::fprintf(stderr, "quorvane: cannot start %s: %s\n", path.c_str(), std::strerror(errno));
+    return 127;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     files::reportFileSizeLimitAsWriteError();
-    shell::keepPictureMemory();
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (cli::wantsCommandLine(arguments)) return cli::runCommandLine(argc, argv);
-    if (!displayAvailable()) {
-        std::fprintf(stderr,
-                     "Quorvane is a desktop program and needs a graphical display, but none was found "
-                     "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                     "Start it from a desktop session, or under a virtual display (Debian packages xvfb and "
-                     "xauth): xvfb-run %s\n"
-                     "The command line needs no display: %s --help\n",
-                     argc > 0 ? argv[0] : "quorvane", argc > 0 ? argv[0] : "quorvane");
-        return 2;
-    }
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);  // only the windows' own rules end the program
-
-    automation::Registry& registry = automation::Registry::global();
-    spreadsheet::objects::registerApplicationClass(registry);
-
-    shell::DialogMessageService messages;
-    shell::IniSettingsStore settings;
-    shell::QtSaveFileDialog saveDialog;
-    const auto endProgram = [] { QCoreApplication::exit(0); };
-    const QString programFolder = QCoreApplication::applicationDirPath();
-
-    input::Form1 form1({settings, messages, registry, programFolder, endProgram, {}});
-    preview::Form2 form2({messages, saveDialog, registry, programFolder, [&form1] { form1.showWindow(); }, endProgram});
-    saveDialog.setParent(&form2);
-    report::GenerationDriver driver({registry, messages, form1, form2, report::temporaryFolder(), {}});
-    form1.setGenerateReport0([&driver] { driver.GenerateReport0(); });
-    try {
-        form1.Form_Load();
-    } catch (const shell::EndProgram& end) {
-        return end.exitCode;
-    }
-    form1.showAtStart();
-    return QApplication::exec();
+    if (cli::wantsCommandLine(arguments) && !cli::asksForPicture(argc, argv))
+        return cli::runCommandLine(argc, argv, nullptr);
+    return startDesktopProgram(argv);
 }

@@ -5,7 +5,7 @@
 #include "spreadsheet/objects/chart_focus.h"
 #include "spreadsheet/objects/chart_object.h"
 #include "spreadsheet/objects/constants.h"
-#include "spreadsheet/objects/picture_object.h"
+#include "spreadsheet/objects/picture_support.h"
 #include "spreadsheet/objects/range_object.h"
 #include "spreadsheet/objects/workbook_object.h"
 #include "spreadsheet/objects/worksheet_object.h"
@@ -154,7 +154,11 @@ const automation::MemberTable<Application>& Application::members() {
             return chart ? Variant(makeChart(*chart)) : Variant(ObjectRef());  // Nothing when no chart is active
         }),
         onActiveSheet("ActiveCell", activeCellOf, 0, 0),
-        T::property("CopiedPicture", [](Application& a, const Args&) { return makePicture(a.state()->copiedPicture); }),
+        T::property("CopiedPicture", [](Application& a, const Args&) {
+            const PictureSupport& pictures = pictureSupport();
+            if (!pictures.makePicture || !a.state()->copiedPicture) return Variant(automation::ObjectRef());
+            return pictures.makePicture(a.state()->copiedPicture);
+        }),
         T::method("InchesToPoints", [](Application&, const Args& a, const NamedArgs&) {
             return Variant(a[0].toDouble() * xl::kPointsPerInch);
         }, 1, 1),

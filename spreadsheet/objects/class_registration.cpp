@@ -4,7 +4,7 @@
 
 namespace spreadsheet::objects {
 
-void registerApplicationClass(automation::Registry& registry) {
+void registerWorkbookApplicationClass(automation::Registry& registry) {
     registry.registerClass(kApplicationClassName, [] { return std::make_shared<Application>(); });
 }
 

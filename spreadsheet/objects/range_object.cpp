@@ -6,7 +6,7 @@
 #include "spreadsheet/objects/cell_format_objects.h"
 #include "spreadsheet/objects/chart_focus.h"
 #include "spreadsheet/objects/range_entries.h"
-#include "spreadsheet/objects/range_picture.h"
+#include "spreadsheet/objects/picture_support.h"
 #include "spreadsheet/objects/worksheet_object.h"
 
 namespace spreadsheet::objects {
@@ -160,7 +160,10 @@ const automation::MemberTable<RangeObject>& RangeObject::members() {
             return Variant();
         }, 0, 1, {"Across"}),
         Table::method("CopyPicture", [](RangeObject& r, const Args& a, const NamedArgs& n) {
-            copyRangePicture(r, a, n);
+            const PictureSupport& pictures = pictureSupport();
+            if (!pictures.copyRangePicture)
+                throw AutomationError("CopyPicture method of Range class failed: this process paints no pictures");
+            pictures.copyRangePicture(r, a, n);
             return Variant(true);
         }, 0, 2, {"Appearance", "Format"}),
         entry("FormulaR1C1", Notation::R1C1),

@@ -2,7 +2,6 @@
 
 #include "cli/console_messages.h"
 #include "cli/headless_windows.h"
-#include "cli/picture_file.h"
 #include "files/file_replace.h"
 #include "report/generate_report0.h"
 #include "report/open_xml_copy.h"
@@ -11,6 +10,7 @@
 #include "shell/settings_store.h"
 
 #include <QFile>
+#include <memory>
 #include <QTemporaryFile>
 #include <stdexcept>
 
@@ -76,7 +76,9 @@ Figures requestedFigures(const GenerateRequest& request, const FigureSources& so
 
 int runGenerate(const GenerateRequest& request, const Figures& figures, CommandEnvironment& environment) {
     FiguresInputWindow input(figures);
-    KeptPreview preview;
+    const std::unique_ptr<CommandPreview> shown =
+        request.picture && environment.makePreview ? environment.makePreview() : std::make_unique<WorkbookOnlyPreview>();
+    CommandPreview& preview = *shown;
     ConsoleMessages messages(environment.errors);
     const report::SheetPicture picture = request.picture ? report::SheetPicture::Taken : report::SheetPicture::NotWanted;
     report::GenerationDriver driver(
@@ -87,7 +89,7 @@ int runGenerate(const GenerateRequest& request, const Figures& figures, CommandE
         return 1;
     }
     try {
-        const QByteArray picture = request.picture ? encodePicture(preview.picture(), *request.picture) : QByteArray();
+        const QByteArray picture = request.picture ? preview.encodedPicture(*request.picture) : QByteArray();
         const report::WorkbookBytes workbook = report::readWorkbookToSave(preview.workbookPath());
         if (report::isOpenXmlName(request.output))
             report::saveOpenXmlCopy(environment.registry, preview.workbookPath(), request.output);

@@ -13,10 +13,10 @@
 #include "cli/figures.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace automation {
 class Registry;
@@ -34,10 +34,15 @@ struct FigureSources {
 // The figures the request asks for. Throws UsageError.
 Figures requestedFigures(const GenerateRequest& request, const FigureSources& sources);
 
+class CommandPreview;
+
 struct CommandEnvironment {
     automation::Registry& registry;  // with the spreadsheet registered
     QString temporaryFolder;         // where the temporary workbook is made
     std::FILE* errors = stderr;
+    // The preview's stand-in for a run that takes the sheet's picture; empty
+    // where this process cannot paint (the request then takes none).
+    std::function<std::unique_ptr<CommandPreview>()> makePreview;
 };
 
 // Runs the generation with the figures and writes the files; answers the

@@ -1,12 +1,13 @@
 // The two windows as the generation sees them, for a run without any:
-// the figures stand in for the input window's fields, and the picture and
-// the workbook path are kept instead of being shown.
+// the figures stand in for the input window's fields, and the preview's
+// stand-in keeps the workbook path (and, in the desktop program, the
+// picture) instead of showing them.
 #pragma once
 
 #include "cli/figures.h"
 #include "report/generation_windows.h"
 
-#include <QImage>
+#include <QByteArray>
 #include <QString>
 
 namespace cli {
@@ -23,19 +24,25 @@ private:
     Figures m_figures;
 };
 
-class KeptPreview final : public report::PreviewWindow {
+class CommandPreview : public report::PreviewWindow {
 public:
-    // Throws std::runtime_error naming the file when it holds no picture.
-    void loadPicture(const QString& bitmapPath) override;
     void setExcelFile(const QString& workbookPath) override { m_workbookPath = workbookPath; }
     void showWindow() override {}
-
-    const QImage& picture() const { return m_picture; }
     const QString& workbookPath() const { return m_workbookPath; }
 
+    // The picture the generation handed over, encoded for the file's name
+    // (PNG, or BMP for .bmp). Throws std::runtime_error naming the file.
+    virtual QByteArray encodedPicture(const QString& fileName) const = 0;
+
 private:
-    QImage m_picture;
     QString m_workbookPath;
+};
+
+// A run that writes a workbook only: it never takes the sheet's picture.
+class WorkbookOnlyPreview final : public CommandPreview {
+public:
+    void loadPicture(const QString& bitmapPath) override;
+    QByteArray encodedPicture(const QString& fileName) const override;
 };
 
 }  // namespace cli

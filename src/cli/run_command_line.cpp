@@ -9,7 +9,7 @@
 #include "spreadsheet/objects/class_registration.h"
 
 #include <QFile>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <cstdio>
 #include <variant>
 
@@ -36,38 +36,50 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
     if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "quorvane: %s\n", message.toUtf8().constData());
 }
 
-int generateWith(const GenerateRequest& request, const Figures& figures) {
-    automation::Registry& registry = automation::Registry::global();
-    spreadsheet::objects::registerApplicationClass(registry);
-    CommandEnvironment environment{registry, report::temporaryFolder(), stderr};
-    return runGenerate(request, figures, environment);
-}
-
 // The figures first, so a usage error costs nothing else. Only the sheet's
-// picture needs fonts and a paint device, and never a display: the offscreen
-// platform serves whatever the environment says. A workbook alone needs
-// neither, and starts nothing of the kind.
-int generate(const GenerateRequest& request, int argc, char* argv[]) {
+// picture needs fonts and a paint device (and never a display); a workbook
+// alone starts nothing of the kind.
+int generate(const GenerateRequest& request, int argc, char* argv[], const PictureCapability* pictures) {
     qInstallMessageHandler(quietQtNotes);
     const Figures figures =
         requestedFigures(request, {shell::IniSettingsStore::defaultFilePath(), stderr, readStandardInput});
+    automation::Registry& registry = automation::Registry::global();
+    CommandEnvironment environment{registry, report::temporaryFolder(), stderr, {}};
     if (!request.picture) {
         QCoreApplication application(argc, argv);
-        return generateWith(request, figures);
+        spreadsheet::objects::registerWorkbookApplicationClass(registry);
+        return runGenerate(request, figures, environment);
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    return generateWith(request, figures);
+    if (!pictures) throw UsageError("This program takes no pictures; --picture needs the desktop program.");
+    return pictures->withPaintDevice(argc, argv, [&] {
+        pictures->registerSpreadsheet(registry);
+        environment.makePreview = pictures->makePreview;
+        return runGenerate(request, figures, environment);
+    });
+}
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 }  // namespace
 
-int runCommandLine(int argc, char* argv[]) {
-    files::reportFileSizeLimitAsWriteError();
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+bool asksForPicture(int argc, char* argv[]) {
     try {
-        const Command command = parseCommandLine(arguments);
+        const Command command = parseCommandLine(argumentsOf(argc, argv));
+        const auto* request = std::get_if<GenerateRequest>(&command);
+        return request && request->picture.has_value();
+    } catch (const UsageError&) {
+        return false;  // the command line itself says what is wrong
+    }
+}
+
+int runCommandLine(int argc, char* argv[], const PictureCapability* pictures) {
+    files::reportFileSizeLimitAsWriteError();
+    try {
+        const Command command = parseCommandLine(argumentsOf(argc, argv));
         if (std::holds_alternative<ShowHelp>(command)) {
             std::fputs(helpText().toUtf8().constData(), stdout);
             return 0;
@@ -76,7 +88,7 @@ int runCommandLine(int argc, char* argv[]) {
             std::printf("quorvane %s\n", QUORVANE_VERSION);
             return 0;
         }
-        return generate(std::get<GenerateRequest>(command), argc, argv);
+        return generate(std::get<GenerateRequest>(command), argc, argv, pictures);
     } catch (const UsageError& error) {
         return usageError(error);
     }

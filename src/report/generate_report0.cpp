@@ -10,7 +10,7 @@
 #include "report/sheet_snapshot.h"
 #include "shell/context_names.h"
 #include "shell/error_report.h"
-#include "shell/main_services.h"
+#include "shell/file_services.h"
 
 namespace report {
 namespace {

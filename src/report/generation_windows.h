@@ -5,7 +5,7 @@
 #pragma once
 
 #include "report/input_fields_source.h"
-#include "shell/window_pointer.h"
+#include "shell/mouse_pointer.h"
 
 #include <QString>
 

@@ -1,7 +1,9 @@
-// The shared services of the program: the quiet file test and deletion, window
-// colouring and the skin. FileExists and DeleteTempFile never fail; the others
+// The shared services of the program: the quiet file test and deletion
+// (file_services.h), window colouring and the skin. The window services
 // throw, so that their failure reaches the trap of the procedure that called them.
 #pragma once
+
+#include "shell/file_services.h"
 
 #include <QColor>
 #include <QString>
@@ -9,21 +11,6 @@
 class QWidget;
 
 namespace shell {
-
-// True when the path's last-modified time can be read; never reports anything.
-bool FileExists(const QString& path);
-
-// Deletes a file quietly: pending window events run once first, then an
-// ordinary deletion, and when that fails (a read-only file) ForceDeleteFile.
-// The caller cannot tell whether the file went.
-void DeleteTempFile(const QString& path);
-
-// Deletes a file even when it is read-only; throws when it cannot.
-void ForceDeleteFile(const QString& path);
-
-// The ordinary deletion: refuses a missing file, a folder and a read-only
-// file, as the runtime's own deletion does. A link is removed, never its target.
-void deleteFile(const QString& path);
 
 // The platform's current button-face colour.
 QColor buttonFaceColor();

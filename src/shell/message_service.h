@@ -24,12 +24,6 @@ public:
     virtual MessageAnswer show(const Message& message) = 0;
 };
 
-// The real boxes, as QMessageBox dialogs.
-class DialogMessageService final : public MessageService {
-public:
-    MessageAnswer show(const Message& message) override;
-};
-
 // Shows a box titled with the application title unless a title is given.
 MessageAnswer showMessage(MessageService& service, const QString& text, MessageIcon icon = MessageIcon::None,
                           MessageButtons buttons = MessageButtons::Ok, const QString& title = {});

@@ -5,6 +5,8 @@
 // Labels, text fields and pictures leave the pointer as it is.
 #pragma once
 
+#include "shell/mouse_pointer.h"
+
 #include <QCursor>
 #include <QObject>
 #include <optional>
@@ -12,8 +14,6 @@
 class QWidget;
 
 namespace shell {
-
-enum class MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
 
 class WindowPointer final : public QObject {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "automation/registry.h"
 #include "breakeven_inputs.h"
 #include "cli/generate_command.h"
+#include "cli/kept_preview.h"
 #include "fake_message_service.h"
 #include "file_contents.h"
 #include "generation_windows_fake.h"
@@ -75,7 +76,8 @@ struct Command {
         const cli::Figures figures =
             cli::requestedFigures(request, {settingsFile, errors.file(), [this] { return standardInput; }});
         cli::CommandEnvironment environment{registry, temporaryFolder.isEmpty() ? temp.path() : temporaryFolder,
-                                            errors.file()};
+                                            errors.file(),
+                                            [] { return std::unique_ptr<cli::CommandPreview>(new cli::KeptPreview); }};
         return cli::runGenerate(request, figures, environment);
     }
     QString path(const char* name) const { return out.filePath(QLatin1String(name)); }

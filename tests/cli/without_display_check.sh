@@ -26,6 +26,10 @@ cat >"$work/acme.json" <<'JSON'
  "Other Fixed Cost": "750"}
 JSON
 
+# The command everyone runs loads no GUI library; the desktop program beside it does the windows.
+ldd "$quorvane" | grep -q 'libQt6\(Gui\|Widgets\)' && fail "the command-line program loads a GUI library"
+[[ -x "$(dirname "$quorvane")/quorvane-desktop" ]] || fail "no desktop program beside $quorvane"
+
 expect 0 version "$quorvane" --version
 grep -qE '^quorvane [0-9]+\.[0-9]+\.[0-9]+$' "$work/stdout" || fail "version: $(cat "$work/stdout")"
 
