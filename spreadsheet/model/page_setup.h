@@ -33,4 +33,12 @@ struct PageSetup {
     bool operator==(const PageSetup&) const = default;
 };
 
+// A new chart sheet prints its chart across a landscape page; everything else
+// as a new worksheet prints.
+inline PageSetup newChartSheetPageSetup() {
+    PageSetup setup;
+    setup.orientation = Orientation::Landscape;
+    return setup;
+}
+
 }  // namespace spreadsheet::model

@@ -7,7 +7,9 @@ namespace spreadsheet::model {
 
 Sheet::Sheet(std::string name, SheetKind kind, Revision& revision)
     : m_name(std::move(name)), m_kind(kind), m_revision(revision) {
-    if (kind == SheetKind::Chart) m_chart.emplace();
+    if (kind != SheetKind::Chart) return;
+    m_chart.emplace();
+    m_pageSetup = newChartSheetPageSetup();
 }
 
 void Sheet::setName(std::string name) {

@@ -3,7 +3,7 @@
 // columns and the sheet, column widths in character units, row heights in
 // points, merged areas, the selection with its active cell, which the saved
 // file carries, and its embedded charts as shapes. A chart sheet holds one
-// chart.
+// chart and starts with a landscape page (newChartSheetPageSetup).
 #pragma once
 
 #include "spreadsheet/model/cell.h"

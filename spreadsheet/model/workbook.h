@@ -1,5 +1,5 @@
 // Workbook: sheets in order (worksheets and chart sheets), the active sheet,
-// and the colour palette. Every change anywhere in it advances revision().
+// the colour palette, and when it was created. Every change anywhere in it advances revision().
 // Each chart carries an id unique in its workbook, so it can be found again
 // after it moves between a chart sheet and a worksheet.
 #pragma once
@@ -8,6 +8,7 @@
 #include "spreadsheet/model/revision.h"
 #include "spreadsheet/model/sheet.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -56,12 +57,18 @@ public:
 
     uint64_t revision() const { return m_revision.value(); }
 
+    // When the workbook was made, or, read from a file, when that file says it
+    // was. Saved files carry it; it changes nothing the sheets show.
+    std::chrono::system_clock::time_point createdAt() const { return m_createdAt; }
+    void setCreatedAt(std::chrono::system_clock::time_point at) { m_createdAt = at; }
+
 private:
     std::vector<std::unique_ptr<Sheet>> m_sheets;
     int m_activeSheet = 0;
     Palette m_palette;
     Revision m_revision;
     int m_lastChartId = 0;
+    std::chrono::system_clock::time_point m_createdAt = std::chrono::system_clock::now();
 };
 
 }  // namespace spreadsheet::model

@@ -22,6 +22,12 @@ struct DecimalDigits {
     void roundToDecimals(int decimals) { roundToSignificant(pointPosition + decimals); }
     std::string integerDigits() const;
     std::string fractionDigits(int count) const;
+    // The digits after the decimal point alone (0.75 of 12.75).
+    DecimalDigits fractionalPart() const;
+    // Multiplies exactly: 0.375 times 16 is 6.
+    void multiplyBy(unsigned factor);
+    // The double nearest to these digits.
+    double toDouble() const;
 };
 
 }  // namespace spreadsheet::numfmt

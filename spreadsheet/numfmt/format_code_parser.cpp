@@ -25,10 +25,16 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 bool isPlaceholder(char c) { return c == '0' || c == '#' || c == '?'; }
 
+// A literal of spaces only, as may stand between a numerator and its "/".
+bool isSpaces(const Token& token) {
+    return token.kind == TokenKind::Literal && token.text.find_first_not_of(' ') == std::string::npos;
+}
+
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// Letters that make a date or time code: day, month or minute, year, hour, second.
-bool isDateTimeLetter(char c) { return std::string_view("dmyhs").find(lowerAscii(c)) != std::string_view::npos; }
+// Letters that make a date or time code: day, month or minute, year, hour,
+// second, and the calendar codes era (g), era year (e) and Buddhist year (b).
+bool isDateTimeLetter(char c) { return std::string_view("dmyhsgeb").find(lowerAscii(c)) != std::string_view::npos; }
 
 // Bytes in the UTF-8 character starting at text[pos]; literals are copied whole.
 size_t charLength(std::string_view text, size_t pos) {
@@ -132,8 +138,13 @@ private:
     void readComma();
     void readDigit();
     void readDecimalPoint();
+    void readSlash();
+    bool startsFraction() const;
+    void takeNumerator();
+    void readFixedDenominator();
     void addLiteral(std::string_view text);
     void finish();
+    void checkFraction() const;
 
     std::string_view m_text;
     size_t m_pos = 0;
@@ -160,7 +171,7 @@ std::string_view SectionReader::takeChar() {
     return c;
 }
 
-// item := quoted | "\" char | "_" char | "*" char | bracket | placeholder | "." | "," | "%" | letters | literal
+// item := quoted | "\" char | "_" char | "*" char | bracket | placeholder | "." | "," | "/" | "%" | letters | literal
 void SectionReader::readNext() {
     const char c = peek();
     if (c == '"') {
@@ -177,8 +188,13 @@ void SectionReader::readNext() {
         takeChar();  // fill character: the text does not know the cell width
     } else if (c == '[') {
         readBracket();
+    } else if (m_part == NumberPart::Denominator && c >= '1' && c <= '9' && m_section.denominatorPlaceholders == 0 &&
+               m_section.fixedDenominator == 0) {
+        readFixedDenominator();
     } else if (isPlaceholder(c)) {
         readDigit();
+    } else if (c == '/') {
+        readSlash();
     } else if (c == '.') {
         readDecimalPoint();
     } else if (c == ',') {
@@ -198,6 +214,7 @@ void SectionReader::readNext() {
 }
 
 // letters := "General" | ("E" | "e") ("+" | "-") | "AM/PM" | "A/P" | date-or-time letter
+// An "e" without a sign is the era year, a date code.
 void SectionReader::readLetter() {
     const char c = peek();
     if (startsWithWord("General")) {
@@ -278,7 +295,57 @@ void SectionReader::readDigit() {
         break;
     case NumberPart::Fraction: ++m_section.fractionPlaceholders; break;
     case NumberPart::Exponent: ++m_section.exponentPlaceholders; break;
+    case NumberPart::Numerator: ++m_section.numeratorPlaceholders; break;
+    case NumberPart::Denominator: ++m_section.denominatorPlaceholders; break;
     }
+}
+
+// fraction := [ integer-placeholders literal ] numerator-placeholders [ " " ] "/" [ " " ] ( placeholders | number )
+// A "/" after integer placeholders, with placeholders or a number after it,
+// makes the section a fraction; any other "/" is a literal ("0/-" is no fraction).
+void SectionReader::readSlash() {
+    ++m_pos;
+    if (!startsFraction()) {
+        addLiteral("/");
+        return;
+    }
+    takeNumerator();
+    m_section.tokens.emplace_back(TokenKind::FractionBar, "/");
+    m_section.isFraction = true;
+    m_part = NumberPart::Denominator;
+}
+
+bool SectionReader::startsFraction() const {
+    if (m_section.isFraction || m_part != NumberPart::Integer || m_section.hasExponent) return false;
+    auto before = m_section.tokens.rbegin();
+    while (before != m_section.tokens.rend() && isSpaces(*before)) ++before;
+    if (before == m_section.tokens.rend() || before->kind != TokenKind::Digit) return false;
+    size_t after = m_pos;
+    while (after < m_text.size() && m_text[after] == ' ') ++after;
+    return after < m_text.size() && (isPlaceholder(m_text[after]) || (m_text[after] >= '1' && m_text[after] <= '9'));
+}
+
+// The placeholders just before the "/" are the numerator; any before them, set
+// apart by a literal, show the whole part.
+void SectionReader::takeNumerator() {
+    auto token = m_section.tokens.rbegin();
+    while (isSpaces(*token)) ++token;
+    for (; token != m_section.tokens.rend() && token->kind == TokenKind::Digit; ++token) {
+        token->part = NumberPart::Numerator;
+        --m_section.integerPlaceholders;
+        ++m_section.numeratorPlaceholders;
+    }
+}
+
+// denominator-number := digit-1-to-9 { digit }
+void SectionReader::readFixedDenominator() {
+    const size_t start = m_pos;
+    while (m_pos < m_text.size() && m_text[m_pos] >= '0' && m_text[m_pos] <= '9') ++m_pos;
+    const std::string_view digits = m_text.substr(start, m_pos - start);
+    const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), m_section.fixedDenominator);
+    (void)stop;
+    if (error != std::errc()) refuse("the denominator " + std::string(digits) + " is too large");
+    m_section.tokens.emplace_back(TokenKind::DenominatorValue, std::string(digits), NumberPart::Denominator);
 }
 
 // Only the first "." is the decimal point; a later one is refused unless the
@@ -315,11 +382,20 @@ void SectionReader::finish() {
         s = std::move(general);
         return;
     }
+    if (s.isFraction) checkFraction();
     if (m_extraDecimalPoint) refuse("more than one decimal point in a section");
     if (s.hasExponent && s.exponentPlaceholders == 0) refuse("an exponent needs digit placeholders after it");
     if (s.hasGeneral && (s.placeholderCount() > 0 || s.hasTextValue))
         refuse("\"General\" cannot be mixed with digit placeholders or \"@\"");
     if (s.hasTextValue && s.placeholderCount() > 0) refuse("\"@\" cannot be mixed with digit placeholders");
+}
+
+// What a fraction section cannot hold besides its whole part, numerator and denominator.
+void SectionReader::checkFraction() const {
+    if (m_extraDecimalPoint) refuse("a fraction has no decimal point");
+    if (m_section.hasExponent) refuse("a fraction has no exponent");
+    if (m_section.fixedDenominator > 0 && m_section.denominatorPlaceholders > 0)
+        refuse("a fraction's denominator is either a number or placeholders");
 }
 
 }  // namespace
@@ -349,9 +425,9 @@ ParsedCode parseFormatCode(std::string_view code) {
     parsed.hasTextSection = count == 4 || parsed.sections.back().hasTextValue;
     for (size_t i = 0; i + 1 < count; ++i)
         if (parsed.sections[i].hasTextValue) refuse("\"@\" belongs in the last section only");
+    // "General" in the text section shows the text as it is, as "@" does.
     const Section& last = parsed.sections.back();
-    if (parsed.hasTextSection && (last.placeholderCount() > 0 || last.hasGeneral))
-        refuse("the text section cannot show a number");
+    if (parsed.hasTextSection && last.placeholderCount() > 0) refuse("the text section cannot show a number");
     return parsed;
 }
 

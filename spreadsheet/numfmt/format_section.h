@@ -20,9 +20,13 @@ enum class TokenKind {
     Exponent,       // "E+", "E-", "e+" or "e-"
     TextValue,      // "@"
     GeneralNumber,  // "General"
+    FractionBar,    // the "/" between a fraction's numerator and denominator
+    DenominatorValue,  // a fixed denominator's digits ("16" in "# ??/16")
 };
 
-enum class NumberPart { Integer, Fraction, Exponent };
+// Fraction is the decimals after the point; Numerator and Denominator belong
+// to a fraction ("?/?").
+enum class NumberPart { Integer, Fraction, Exponent, Numerator, Denominator };
 
 struct Token {
     Token(TokenKind kind, std::string text, NumberPart part = NumberPart::Integer)
@@ -51,16 +55,23 @@ struct NumberFormat::Section {
     int integerPlaceholders = 0;
     int fractionPlaceholders = 0;
     int exponentPlaceholders = 0;
+    int numeratorPlaceholders = 0;
+    int denominatorPlaceholders = 0;
+    int fixedDenominator = 0;         // a denominator given as a number; 0: "?" placeholders choose one
     bool integerHasOptional = false;  // a "#" or "?" before the point: the exponent steps by their count
     bool grouping = false;            // "," between integer placeholders: separate thousands
     int thousandsScale = 0;           // each "," after the last placeholder divides by 1000
     int percentCount = 0;             // each "%" multiplies by 100
     bool hasExponent = false;
+    bool isFraction = false;          // "# ?/?", "??/??", "?/8": the integer placeholders are the whole part
     bool hasTextValue = false;
     bool hasGeneral = false;
     bool dateTime = false;  // used date or time codes; shown as General
 
-    int placeholderCount() const { return integerPlaceholders + fractionPlaceholders + exponentPlaceholders; }
+    int placeholderCount() const {
+        return integerPlaceholders + fractionPlaceholders + exponentPlaceholders + numeratorPlaceholders +
+               denominatorPlaceholders + (fixedDenominator > 0 ? 1 : 0);
+    }
 };
 
 // Splits and parses a whole code. The text section, if any, is last.
@@ -72,6 +83,8 @@ ParsedCode parseFormatCode(std::string_view code);
 
 // The text of a number section for a non-negative magnitude, "-" first when asked.
 std::string formatNumberSection(const NumberFormat::Section& section, double magnitude, bool minus);
+// A fraction section for a non-negative magnitude, "-" first when asked.
+std::string formatFractionSection(const NumberFormat::Section& section, double magnitude, bool minus);
 // The text section applied to a text: literals, with "@" replaced by the text.
 std::string formatTextSection(const NumberFormat::Section& section, const std::string& text);
 

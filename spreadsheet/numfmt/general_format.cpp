@@ -1,6 +1,8 @@
 // The General format: a number in as few characters as a cell of a given width
-// holds, fixed-point with fewer decimals or scientific with fewer mantissa digits,
-// whichever keeps more significant digits (fixed-point when they tie).
+// holds. Fixed-point when it shows the number exactly; otherwise fixed-point with
+// fewer decimals or scientific with fewer mantissa digits, whichever keeps more
+// significant digits (fixed-point when they tie). The format itself allows the
+// digits eleven characters and puts the sign in front of them.
 #include "spreadsheet/numfmt/decimal_digits.h"
 #include "spreadsheet/numfmt/number_format.h"
 
@@ -12,10 +14,14 @@
 namespace spreadsheet::numfmt {
 namespace {
 
+// Characters the General format gives a number's digits, whatever the sign.
+constexpr int kGeneralChars = 11;
+
 // A candidate text and the count of significant digits its width allows.
 struct Candidate {
     std::string text;
     int capacity = 0;
+    bool exact = false;  // every significant digit shown: nothing was rounded away
 };
 
 // Fixed-point: the integer part whole, then as many rounded decimals as fit.
@@ -30,7 +36,7 @@ std::optional<Candidate> fixedPoint(const DecimalDigits& number, int maxChars) {
     std::string text = integer.empty() ? "0" : integer;
     const int fractionLength = static_cast<int>(rounded.digits.size()) - rounded.pointPosition;
     if (fractionLength > 0) text += "." + rounded.fractionDigits(fractionLength);
-    return Candidate{text, number.pointPosition + decimals};
+    return Candidate{text, number.pointPosition + decimals, rounded.digits == number.digits};
 }
 
 // "d.dddE+XX" with `mantissaDigits` digits before trailing zeros are dropped.
@@ -73,8 +79,13 @@ std::string formatGeneral(double number, int maxChars) {
     if (digits.isZero()) return "0";
     const std::optional<Candidate> fixed = fixedPoint(digits, maxChars);
     const std::optional<Candidate> exponent = scientific(digits, maxChars);
-    if (fixed && (!exponent || fixed->capacity >= exponent->capacity)) return fixed->text;
+    if (fixed && (fixed->exact || !exponent || fixed->capacity >= exponent->capacity)) return fixed->text;
     return exponent ? exponent->text : std::string();
+}
+
+std::string generalText(double number) {
+    const std::string digits = formatGeneral(std::fabs(number), kGeneralChars);
+    return number < 0 && !digits.empty() ? "-" + digits : digits;
 }
 
 }  // namespace spreadsheet::numfmt

@@ -96,7 +96,7 @@ Display NumberFormat::formatNumber(double number) const {
     if (!std::isfinite(number)) return {"#NUM!", std::nullopt};
     const std::span<const Section> numberSections(m_sections.data(), m_sections.size() - (m_hasTextSection ? 1 : 0));
     const std::optional<SectionChoice> choice = chooseSection(numberSections, number);
-    if (!choice) return {formatGeneral(number), std::nullopt};
+    if (!choice) return {generalText(number), std::nullopt};
     return {formatNumberSection(*choice->section, std::fabs(number), choice->minus), choice->section->colorIndex};
 }
 

@@ -10,8 +10,17 @@
 //   fill the cell) is dropped, since the text does not know the column width.
 // - A section using date or time codes (d m y h s, AM/PM, A/P, [h] [m] [s])
 //   shows the number as General, without the section's literals; its colour stays.
-// - Numbers show at most 15 significant digits and round half away from zero on
-//   that decimal value. A negative number that rounds to zero keeps its sign ("-0").
+// - Numbers show at most 15 significant digits, cut from the binary value and
+//   then rounded on that decimal value, both times half away from zero. A
+//   negative number that rounds to zero keeps its sign ("-0").
+// - General gives a number's digits eleven characters and puts the sign in
+//   front; it turns scientific only when fixed-point would lose more digits.
+// - Fractions ("# ?/?", "??/??", "# ??/16"): a fixed denominator rounds the
+//   numerator; "?" denominators take the closest fraction of the continued-
+//   fraction expansion whose denominator fits (seven digits at most). "?"
+//   pads the numerator on the left and the denominator on the right; a mixed
+//   fraction with nothing over shows spaces in its place, and a number that
+//   rounds to nothing shows "0".
 // - Non-finite numbers show "#NUM!"; Booleans TRUE/FALSE; errors their text;
 //   empty values "". Only number and text sections carry a colour.
 // - The text section is the fourth section, or the last one when it holds "@".
@@ -73,9 +82,14 @@ private:
     bool m_hasTextSection = false;
 };
 
-// The General display of a number in at most maxChars characters, as a cell
-// of that width shows it (fewer decimals, then scientific notation). Returns ""
+// The General text of a number: its digits in at most eleven characters, the
+// sign in front of them ("-12345670000", "0.000000001", "1.23457E+11").
+// Non-finite numbers give "".
+std::string generalText(double number);
+
+// The General display of a number in a cell that holds maxChars characters,
+// its sign included (fewer decimals, then scientific notation). Returns ""
 // when nothing fits (the caller shows "#####") and for non-finite numbers.
-std::string formatGeneral(double number, int maxChars = 11);
+std::string formatGeneral(double number, int maxChars);
 
 }  // namespace spreadsheet::numfmt

@@ -3,6 +3,7 @@
 // a space where the number has no digit) and copying literals.
 #include "spreadsheet/numfmt/decimal_digits.h"
 #include "spreadsheet/numfmt/format_section.h"
+#include "spreadsheet/numfmt/placeholder_filler.h"
 
 #include <cstdlib>
 
@@ -52,50 +53,11 @@ Rendered renderFixed(const Section& section, DecimalDigits number) {
     return Rendered{number.integerDigits(), number.fractionDigits(section.fractionPlaceholders), 0};
 }
 
-// Fills integer (or exponent) placeholders from the right. The leftmost
-// placeholder also takes every digit that has no placeholder of its own.
-class PlaceholderFiller {
-public:
-    PlaceholderFiller(std::string digits, int placeholders, bool grouping)
-        : m_digits(std::move(digits)), m_placeholders(placeholders), m_grouping(grouping) {}
-
-    void fillNext(std::string& out, char placeholder) {
-        if (m_next == 0)
-            for (int position = static_cast<int>(m_digits.size()) - 1; position >= m_placeholders; --position)
-                fillPosition(out, position, '0');
-        fillPosition(out, m_placeholders - 1 - m_next, placeholder);
-        ++m_next;
-    }
-
-    // Digits left over when a section has no integer placeholders (".00" on 12.5).
-    void fillWithoutPlaceholders(std::string& out) {
-        if (m_placeholders == 0 && m_next == 0) fillNext(out, '#');
-    }
-
-private:
-    void fillPosition(std::string& out, int position, char placeholder) {
-        if (position < 0) return;
-        const int size = static_cast<int>(m_digits.size());
-        char shown = '\0';
-        if (position < size) shown = m_digits[size - 1 - position];
-        else if (placeholder == '0') shown = '0';
-        else if (placeholder == '?') shown = ' ';
-        if (shown == '\0') return;
-        out += shown;
-        if (m_grouping && position > 0 && position % 3 == 0) out += shown == ' ' ? ' ' : ',';
-    }
-
-    std::string m_digits;
-    int m_placeholders;
-    bool m_grouping;
-    int m_next = 0;
-};
-
-// Fraction placeholders show their digit up to the last non-zero one; after it
+// Decimal placeholders show their digit up to the last non-zero one; after it
 // "0" shows a zero, "?" a space and "#" nothing.
-class FractionFiller {
+class DecimalFiller {
 public:
-    explicit FractionFiller(const std::string& digits)
+    explicit DecimalFiller(const std::string& digits)
         : m_digits(digits), m_lastSignificant(static_cast<int>(digits.find_last_not_of('0'))) {}
 
     void fillNext(std::string& out, char placeholder) {
@@ -115,7 +77,7 @@ private:
 std::string assemble(const Section& section, const Rendered& rendered, bool minus) {
     std::string out = minus ? "-" : "";
     PlaceholderFiller integer(rendered.integerDigits, section.integerPlaceholders, section.grouping);
-    FractionFiller fraction(rendered.fractionDigits);
+    DecimalFiller fraction(rendered.fractionDigits);
     const int exponent = std::abs(rendered.exponent);
     PlaceholderFiller exponentDigits(std::to_string(exponent), section.exponentPlaceholders, false);
     for (const Token& token : section.tokens) {
@@ -137,17 +99,19 @@ std::string assemble(const Section& section, const Rendered& rendered, bool minu
             else if (token.text[1] == '+') out += '+';
             break;
         case TokenKind::TextValue:
-        case TokenKind::GeneralNumber: break;  // not in a digit section (checked when parsed)
+        case TokenKind::GeneralNumber:
+        case TokenKind::FractionBar:
+        case TokenKind::DenominatorValue: break;  // not in a decimal section (checked when parsed)
         }
     }
     return out;
 }
 
-// A section holding "General": the General text in the room the sign leaves.
+// A section holding "General": the General text, the sign in front of it.
 std::string assembleGeneral(const Section& section, double magnitude, bool minus) {
     std::string out = minus ? "-" : "";
     for (const Token& token : section.tokens)
-        out += token.kind == TokenKind::GeneralNumber ? formatGeneral(magnitude, minus ? 10 : 11) : token.text;
+        out += token.kind == TokenKind::GeneralNumber ? generalText(magnitude) : token.text;
     return out;
 }
 
@@ -156,6 +120,7 @@ std::string assembleGeneral(const Section& section, double magnitude, bool minus
 std::string formatNumberSection(const Section& section, double magnitude, bool minus) {
     if (section.tokens.empty()) return {};  // an empty section hides the number
     if (section.hasGeneral) return assembleGeneral(section, magnitude, minus);
+    if (section.isFraction) return formatFractionSection(section, magnitude, minus);
     DecimalDigits number = DecimalDigits::fromMagnitude(magnitude);
     if (!number.isZero()) number.pointPosition += 2 * section.percentCount - 3 * section.thousandsScale;
     const Rendered rendered = section.hasExponent ? renderScientific(section, number) : renderFixed(section, number);
@@ -164,7 +129,10 @@ std::string formatNumberSection(const Section& section, double magnitude, bool m
 
 std::string formatTextSection(const Section& section, const std::string& text) {
     std::string out;
-    for (const Token& token : section.tokens) out += token.kind == TokenKind::TextValue ? text : token.text;
+    for (const Token& token : section.tokens) {
+        const bool showsText = token.kind == TokenKind::TextValue || token.kind == TokenKind::GeneralNumber;
+        out += showsText ? text : token.text;
+    }
     return out;
 }
 

@@ -23,6 +23,10 @@ CHART = layout.CHART_SHEET_NAME
 PATH = None
 # LibreOffice keeps places in 1/100 mm, Excel's anchor 1/1024 of a column and 1/256 of a row.
 PLACE_TOLERANCE = 0.5  # points
+HUNDREDTHS_MM_PER_INCH = 2540
+# A new chart sheet's page: landscape Letter with the 0.7 and 0.75 inch margins of a new sheet.
+LETTER_LONG_SIDE, LETTER_SHORT_SIDE = 11, 8.5  # inches
+CHART_SHEET_MARGINS = (("LeftMargin", 0.7), ("RightMargin", 0.7), ("TopMargin", 0.75), ("BottomMargin", 0.75))
 
 
 def cells(*addresses):
@@ -153,6 +157,24 @@ class ChartsInLibreOffice(unittest.TestCase):
                 self.assertAlmostEqual(shown, value, places=9, msg=row)
             self.assertNotEqual(s.Symbol.Style.value, "NONE", row)  # lines with markers
         self.assertTrue(chart.HasLegend)
+
+    def test_the_chart_sheet_is_a_landscape_letter_page_that_its_chart_fills(self):
+        sheet = self.sheets.getByName(CHART)
+        style = self.document.StyleFamilies.getByName("PageStyles").getByName(sheet.PageStyle)
+        self.assertTrue(style.IsLandscape)
+        self.assertAlmostEqual(style.Width, LETTER_LONG_SIDE * HUNDREDTHS_MM_PER_INCH, delta=2)
+        self.assertAlmostEqual(style.Height, LETTER_SHORT_SIDE * HUNDREDTHS_MM_PER_INCH, delta=2)
+        for name, inches in CHART_SHEET_MARGINS:
+            self.assertAlmostEqual(getattr(style, name), inches * HUNDREDTHS_MM_PER_INCH, delta=2, msg=name)
+        # The file sizes the chart to the page inside the margins, 691.2 by 504 points.
+        # LibreOffice sets a chart sheet's chart 1 cm from the left and 0.5 cm from
+        # the top of that size and keeps 3 cm of its width and 1.5 cm of its height
+        # free (seen alike on portrait and landscape pages).
+        (x, y, width, height), _ = self.line_charts[0]
+        self.assertAlmostEqual(x, 1000, delta=2)
+        self.assertAlmostEqual(y, 500, delta=2)
+        self.assertAlmostEqual(width + 3000, (LETTER_LONG_SIDE - 1.4) * HUNDREDTHS_MM_PER_INCH, delta=5)
+        self.assertAlmostEqual(height + 1500, (LETTER_SHORT_SIDE - 1.5) * HUNDREDTHS_MM_PER_INCH, delta=5)
 
     def test_every_plot_area_is_laid_out_by_libreoffice_and_fills_its_chart(self):
         # Every position in our charts is automatic; a plot area taken as manually placed

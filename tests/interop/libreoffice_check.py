@@ -3,10 +3,12 @@
 profile (tests/interop/office.py), opens a copy of the program's saved
 breakeven workbook (sample data, charts included), recalculates it, and
 must agree with us: every formula reads back in A1 form as the layout gives
-it, every recalculated result equals ours, and the page setup is one landscape
-A4 page with the given margins. Exits 77 (skipped) when LibreOffice or its
+it, every recalculated result equals ours, the page setup is one landscape
+A4 page with the given margins, and the document properties carry the
+creation and save times of the summary stream and no author. Exits 77 (skipped) when LibreOffice or its
 Python bridge is missing."""
 
+import datetime
 import sys
 import unittest
 
@@ -14,8 +16,15 @@ from office import open_recalculated  # exits 77 when LibreOffice or its bridge 
 import breakeven_expectations as layout
 
 HUNDREDTHS_MM_PER_INCH = 2540
+# The fixture is saved by this test run, moments before (allowing for the time zone).
+RECENT = datetime.timedelta(hours=15)
 A4_LONG_SIDE, A4_SHORT_SIDE = 29700, 21000
 PATH = None
+
+
+def as_datetime(uno_time):
+    return datetime.datetime(uno_time.Year, uno_time.Month, uno_time.Day, uno_time.Hours, uno_time.Minutes,
+                             uno_time.Seconds)
 
 
 class OpenedInLibreOffice(unittest.TestCase):
@@ -52,6 +61,14 @@ class OpenedInLibreOffice(unittest.TestCase):
             self.assertAlmostEqual(getattr(style, name), inches * HUNDREDTHS_MM_PER_INCH, delta=2, msg=name)
         self.assertFalse(style.HeaderIsOn)
         self.assertFalse(style.FooterIsOn)
+
+    def test_document_properties_carry_the_saved_times_and_no_author(self):
+        properties = self.document.DocumentProperties
+        created, saved = as_datetime(properties.CreationDate), as_datetime(properties.ModificationDate)
+        self.assertLessEqual(created, saved)
+        self.assertLess(abs(saved - datetime.datetime.utcnow()), RECENT)
+        self.assertEqual(properties.Author, "")
+        self.assertEqual(properties.ModifiedBy, "")
 
 
 if __name__ == "__main__":

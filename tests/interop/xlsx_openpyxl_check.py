@@ -145,6 +145,14 @@ class OpenedWithOpenpyxl(unittest.TestCase):
         self.assertEqual((margins.left, margins.right, margins.top, margins.bottom), (0.7, 0.7, 0.5, 0.5))
         self.assertEqual((margins.header, margins.footer), (0, 0))
 
+    def test_the_chart_sheet_prints_on_a_landscape_letter_page(self):
+        chart_sheet = self.book[layout.CHART_SHEET_NAME]
+        setup, margins = chart_sheet.pageSetup, chart_sheet.pageMargins  # a chart sheet names them so
+        self.assertEqual(setup.orientation, "landscape")
+        self.assertEqual(int(setup.paperSize), 1)
+        self.assertEqual((margins.left, margins.right, margins.top, margins.bottom), (0.7, 0.7, 0.75, 0.75))
+        self.assertEqual((margins.header, margins.footer), (0.3, 0.3))
+
     def test_the_document_is_titled_with_the_files_name(self):
         self.assertEqual(self.book.properties.title, os.path.splitext(os.path.basename(PATH))[0])
 

@@ -117,7 +117,7 @@ TEST(BreakevenCharts, two_pies_in_the_data_sheet_and_a_line_chart_sheet_after_it
 
     // The page setup went to the data sheet only.
     EXPECT_EQ(report.sheet(kDataSheet).pageSetup().orientation, spreadsheet::model::Orientation::Landscape);
-    EXPECT_EQ(report.sheet(kChartSheet).pageSetup(), spreadsheet::model::PageSetup{});
+    EXPECT_EQ(report.sheet(kChartSheet).pageSetup(), spreadsheet::model::newChartSheetPageSetup());  // as made
 }
 
 TEST(BreakevenCharts, all_empty_inputs_still_give_three_titled_placed_charts) {

@@ -15,7 +15,8 @@ namespace chartrec {
 inline constexpr uint32_t kFixedOne = 0x00010000;  // 1.0 as a 16.16 fixed-point number
 inline constexpr uint16_t kIcvForeground = 0x004D;  // the chart's automatic line and text colour
 inline constexpr uint16_t kIcvBackground = 0x004E;  // the chart's automatic fill colour
-inline constexpr uint16_t kPrintSizeFitPage = 3;    // PrintSize: as the chart is sized on screen
+inline constexpr uint16_t kPrintSizeFullPage = 1;   // PrintSize: the chart fills the page inside its margins
+inline constexpr uint16_t kPrintSizeAsSized = 3;    // PrintSize: at the size the Chart record gives
 inline constexpr uint16_t kUnitsScreen = 0;
 inline constexpr std::size_t kReservedAxis = 16;          // Axis: four unused 32-bit fields
 inline constexpr std::size_t kReservedAxisParent = 16;    // AxisParent: the unused rectangle

@@ -463,8 +463,10 @@ void writeChartSubstream(RecordStream& out, const model::Chart& chart, const Cha
                          const model::Palette& palette) {
     writeBof(out, bof::kChartSheet);
     writePageSetup(out, pageSetup);
+    // A new chart sheet prints its chart over the whole page; its Chart record
+    // carries the same size for readers that do not look here.
     out.begin(record::kPrintSize);
-    out.u16(chartrec::kPrintSizeFitPage);
+    out.u16(placement.chartSheet ? chartrec::kPrintSizeFullPage : chartrec::kPrintSizeAsSized);
     out.end();
     out.begin(record::kUnits);
     out.u16(chartrec::kUnitsScreen);

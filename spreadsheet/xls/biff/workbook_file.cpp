@@ -2,6 +2,7 @@
 // Container errors are translated into XlsErrors that name the path.
 #include "spreadsheet/xls/biff/workbook_file.h"
 
+#include "spreadsheet/xls/biff/document_properties.h"
 #include "spreadsheet/xls/biff/save_plan.h"
 #include "spreadsheet/xls/biff/workbook_reader.h"
 #include "spreadsheet/xls/biff/workbook_writer.h"
@@ -10,6 +11,7 @@
 #include "spreadsheet/xls/ole/ole_error.h"
 #include "spreadsheet/xls/ole/safe_file_write.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +42,16 @@ std::vector<uint8_t> workbookStreamOf(const ole::CompoundFileReader& file) {
     throwNotWorkbook("the file has no Workbook stream");
 }
 
+// The creation time the summary stream records; a summary that cannot be read costs only the time.
+std::optional<std::chrono::system_clock::time_point> creationTimeOf(const ole::CompoundFileReader& file) {
+    if (!file.contains(kSummaryStreamName)) return std::nullopt;
+    try {
+        return creationTimeIn(file.stream(kSummaryStreamName));
+    } catch (const ole::OleError&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 std::vector<uint8_t> workbookStream(const model::Workbook& workbook, formula::Evaluator& evaluator) {
@@ -47,18 +59,37 @@ std::vector<uint8_t> workbookStream(const model::Workbook& workbook, formula::Ev
     return buildWorkbookStream(workbook, plan);
 }
 
+// The workbook stream with the property streams; the container stays open to errors of its own.
+ole::CompoundFileWriter fileWriter(const model::Workbook& workbook, formula::Evaluator& evaluator,
+                                   std::chrono::system_clock::time_point savedAt) {
+    ole::CompoundFileWriter writer;
+    writer.addStream(kWorkbookStream, workbookStream(workbook, evaluator));
+    writer.addStream(kSummaryStreamName, summaryStream(workbook, savedAt));
+    writer.addStream(kDocumentSummaryStreamName, documentSummaryStream(workbook));
+    return writer;
+}
+
+std::vector<uint8_t> workbookFileBytes(const model::Workbook& workbook, formula::Evaluator& evaluator,
+                                       std::chrono::system_clock::time_point savedAt) {
+    try {
+        return fileWriter(workbook, evaluator, savedAt).bytes();
+    } catch (const ole::OleError& e) {
+        throw XlsError(XlsErrorKind::Unstorable, e.what());
+    }
+}
+
 void saveWorkbook(const model::Workbook& workbook, formula::Evaluator& evaluator, const std::filesystem::path& path,
                   files::Durability durability) {
-    std::vector<uint8_t> stream;
+    std::optional<ole::CompoundFileWriter> writer;
     try {
-        stream = workbookStream(workbook, evaluator);
+        writer = fileWriter(workbook, evaluator, std::chrono::system_clock::now());
     } catch (const XlsError& e) {
+        throw XlsError(XlsErrorKind::SaveFailed, ole::inQuotes(path.string()) + ": " + e.what());
+    } catch (const ole::OleError& e) {
         throw XlsError(XlsErrorKind::SaveFailed, ole::inQuotes(path.string()) + ": " + e.what());
     }
     try {
-        ole::CompoundFileWriter writer;
-        writer.addStream(kWorkbookStream, std::move(stream));
-        ole::writeFileAtomically(path, writer.bytes(), durability);
+        ole::writeFileAtomically(path, writer->bytes(), durability);
     } catch (const ole::OleError& e) {
         if (e.kind() == ole::OleErrorKind::SaveFailed) throw fromOleError(e);
         throw XlsError(XlsErrorKind::SaveFailed, ole::inQuotes(path.string()) + ": " + e.what());
@@ -69,13 +100,16 @@ void loadWorkbookStream(std::span<const uint8_t> stream, model::Workbook& into) 
 
 void loadWorkbook(std::span<const uint8_t> fileBytes, model::Workbook& into) {
     std::vector<uint8_t> stream;
+    std::optional<std::chrono::system_clock::time_point> created;
     try {
         const ole::CompoundFileReader file(std::vector<uint8_t>(fileBytes.begin(), fileBytes.end()));
         stream = workbookStreamOf(file);
+        created = creationTimeOf(file);
     } catch (const ole::OleError& e) {
         throw fromOleError(e);
     }
     readWorkbookStream(stream, into);
+    if (created) into.setCreatedAt(*created);
 }
 
 void loadWorkbook(const std::filesystem::path& path, model::Workbook& into) {

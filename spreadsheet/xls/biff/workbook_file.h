@@ -1,5 +1,6 @@
 // Saving and opening Excel 97-2003 workbooks (.xls): the BIFF8 workbook
-// stream in a compound file. Saving never leaves a half-written or lost
+// stream in a compound file, beside the summary and document summary property
+// streams (document_properties.h). Saving never leaves a half-written or lost
 // file: the bytes go to a temporary file that replaces the target only when
 // complete. Every failure is an XlsError whose message says what and where.
 //
@@ -14,6 +15,7 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/biff/xls_error.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -31,9 +33,16 @@ void saveWorkbook(const model::Workbook& workbook, formula::Evaluator& evaluator
 // The workbook stream alone (what saveWorkbook puts in the compound file).
 std::vector<uint8_t> workbookStream(const model::Workbook& workbook, formula::Evaluator& evaluator);
 
+// The whole file saveWorkbook writes, as saved at `savedAt`: two saves at one
+// time give the same bytes. Throws XlsError (Unstorable).
+std::vector<uint8_t> workbookFileBytes(const model::Workbook& workbook, formula::Evaluator& evaluator,
+                                       std::chrono::system_clock::time_point savedAt);
+
 // Reads a workbook into `into`, which must have no sheets (std::invalid_argument
 // otherwise) and is left untouched when reading fails. Throws XlsError
-// (ReadFailed, NotWorkbook, Damaged, Unsupported).
+// (ReadFailed, NotWorkbook, Damaged, Unsupported). The creation time comes
+// from the summary stream when it has one; any other stream is passed over,
+// and a summary that makes no sense costs only the time.
 //
 // What is read saves back unchanged. A file the writer could not save is
 // refused as Damaged, naming the record and the sheet: a worksheet or chart

@@ -98,3 +98,16 @@ TEST(SheetCells, every_change_advances_the_workbook_revision) {
     sheet.setName("Other");
     EXPECT_TRUE(advanced());
 }
+
+// A new chart sheet prints landscape, as the spreadsheet gives every new chart
+// sheet; it was portrait before, a tall and narrow chart. Worksheets stay portrait.
+TEST(SheetPageSetup, a_new_chart_sheet_is_landscape_and_a_new_worksheet_portrait) {
+    Workbook book;
+    const Sheet& data = book.addSheet("Data", SheetKind::Worksheet, 0);
+    const Sheet& chart = book.addSheet("Chart1", SheetKind::Chart, 1);
+    EXPECT_EQ(data.pageSetup().orientation, Orientation::Portrait);
+    EXPECT_EQ(chart.pageSetup().orientation, Orientation::Landscape);
+    PageSetup expected;  // Letter, the same margins, no print area
+    expected.orientation = Orientation::Landscape;
+    EXPECT_EQ(chart.pageSetup(), expected);
+}

@@ -43,7 +43,7 @@ const std::vector<Refused> kRefused = {
     {"[<]0", "needs a number"},
     {"[<0][>5]0", "more than one condition"},
     {"0 kg", "letter \"k\""},
-    {"0E0", "letter \"E\""},
+    {"0X0", "letter \"X\""},
     {"0.0.0", "more than one decimal point"},
     {"0E+", "exponent needs digit placeholders"},
     {"0E+0E+0", "more than one exponent"},
@@ -66,7 +66,12 @@ TEST_P(AcceptedCode, Parses) {
 INSTANTIATE_TEST_SUITE_P(Accepted, AcceptedCode,
                          ::testing::Values("General", "#,##0.00_);[Red](#,##0.00)", "0;;;@", ";;;", "$#,##0",
                                            "[$-409]0", "\"a;b\"0", "0\\;0", "[h]:mm:ss", "mm/dd/yyyy", "* #,##0",
-                                           "[>=100]0;0", "0 \"kg\"", "\\k0", "_;0", "0.0E-00%"));
+                                           "[>=100]0;0", "0 \"kg\"", "\\k0", "_;0", "0.0E-00%",
+                                           // General in the text section, and the calendar letters
+                                           // the spreadsheet takes unquoted: era, era year, Buddhist year
+                                           "0;0;0;General", "[$-411]ggge\"/\"m\"/\"d", "bbbb/mm/dd", "0E0",
+                                           // fractions
+                                           "# ?/?", "?\?/??", "# ?\?/16", "# ?? / ???"));
 
 TEST(GeneralCode, OnlyPlainGeneralCountsAsGeneral) {
     struct Case {
@@ -76,6 +81,7 @@ TEST(GeneralCode, OnlyPlainGeneralCountsAsGeneral) {
     const std::vector<Case> cases = {
         {"General", true}, {"GENERAL", true}, {"", true}, {"0", false},
         {"[Red]General", false}, {"General;-General", false}, {"d-mmm", false}, {"@", false},
+        {"# ?/?", false}, {"0;0;0;General", false},
     };
     for (const Case& c : cases) EXPECT_EQ(NumberFormat::parse(c.code).isGeneral(), c.general) << '"' << c.code << '"';
     EXPECT_TRUE(NumberFormat::general().isGeneral());

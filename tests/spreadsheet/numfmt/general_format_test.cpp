@@ -1,5 +1,6 @@
 // The General display at several widths: whole integers while they fit, then
-// fewer decimals, then scientific notation, and "" when nothing fits.
+// fewer decimals, then scientific notation, and "" when nothing fits; and the
+// General text itself, eleven characters of digits with the sign before them.
 #include "spreadsheet/numfmt/number_format.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,9 @@ const std::vector<GeneralCase> kCellWidth = {
     {1e15, 11, "1E+15"},
     {1e-10, 11, "1E-10"},
     {0.0001, 11, "0.0001"},
-    {0.00001, 11, "1E-05"},                // scientific keeps more digits from here on
+    {0.00001, 11, "0.00001"},              // shown exactly: was "1E-05"
+    {0.000000001, 11, "0.000000001"},      // was "1E-09"
+    {0.0000000012, 11, "1.2E-09"},         // exact would take twelve
     {0.000123456789, 11, "0.000123457"},
     {0.0000123456789, 11, "1.23457E-05"},
     {1e100, 11, "1E+100"},
@@ -61,9 +64,36 @@ const std::vector<GeneralCase> kNarrowColumns = {
 INSTANTIATE_TEST_SUITE_P(NarrowColumns, GeneralText, ::testing::ValuesIn(kNarrowColumns));
 
 TEST(GeneralNonFinite, GivesNothing) {
-    EXPECT_EQ(formatGeneral(std::numeric_limits<double>::quiet_NaN()), "");
-    EXPECT_EQ(formatGeneral(-std::numeric_limits<double>::infinity()), "");
+    EXPECT_EQ(formatGeneral(std::numeric_limits<double>::quiet_NaN(), 11), "");
+    EXPECT_EQ(formatGeneral(-std::numeric_limits<double>::infinity(), 11), "");
+    EXPECT_EQ(generalText(std::numeric_limits<double>::quiet_NaN()), "");
 }
+
+struct GeneralTextCase {
+    double number;
+    std::string text;
+};
+
+void PrintTo(const GeneralTextCase& c, std::ostream* os) { *os << c.number; }
+
+class GeneralTextOfNumber : public ::testing::TestWithParam<GeneralTextCase> {};
+
+TEST_P(GeneralTextOfNumber, ShowsTheGeneralText) { EXPECT_EQ(generalText(GetParam().number), GetParam().text); }
+
+// The sign stands in front of the eleven characters instead of taking one of them.
+const std::vector<GeneralTextCase> kSignAndSmallNumbers = {
+    {-98765432109.0, "-98765432109"},      // was "-9.8765E+10"
+    {-987654321098.0, "-9.87654E+11"},     // was "-9.8765E+11": six digits, as for positives
+    {-0.002468013579, "-0.002468014"},     // was "-0.00246801"
+    {-0.0000024, "-0.0000024"},
+    {0.000002, "0.000002"},                // was "2E-06"
+    {3e-10, "3E-10"},                      // "0.0000000003" would take twelve
+    {0.00000123456, "1.23456E-06"},        // fixed-point would keep fewer digits
+    {0.000123456789, "0.000123457"},       // as many digits either way: fixed-point
+    {-0.0, "0"},
+    {99999999999.7, "1E+11"},
+};
+INSTANTIATE_TEST_SUITE_P(SignAndSmallNumbers, GeneralTextOfNumber, ::testing::ValuesIn(kSignAndSmallNumbers));
 
 }  // namespace
 }  // namespace spreadsheet::numfmt

@@ -78,6 +78,13 @@ const std::vector<Shown> kRounding = {
     {".00", 12.5, "12.50"},
     {"0", 123456789012345678.0, "123456789012346000"},  // 15 significant digits
     {"0.00", -0.001, "-0.00"},
+    // The cut to 15 digits rounds half away from zero as well (was half to even: "...758").
+    {"#", 422881520231758.5, "422881520231759"},
+    {"0.0", 12345678901234.25, "12345678901234.3"},
+    {"#", 422881520231757.5, "422881520231758"},
+    {"0.00", 2215196933808.855, "2215196933808.85"},  // binary ...854980..., just below the half
+    {"0.00", 1710549243647.405, "1710549243647.41"},  // binary ...405029..., just above it
+    {"General", 422881520231758.5, "4.22882E+14"},
 };
 INSTANTIATE_TEST_SUITE_P(DecimalsAndRounding, NumberText, ::testing::ValuesIn(kRounding));
 
@@ -116,7 +123,9 @@ INSTANTIATE_TEST_SUITE_P(Scientific, NumberText, ::testing::ValuesIn(kScientific
 
 const std::vector<Shown> kGeneralAndDates = {
     {"General", 1234.5, "1234.5"},
-    {"General", -123456789012.0, "-1.2346E+11"},  // the sign counts toward eleven characters
+    {"General", -123456789012.0, "-1.23457E+11"},  // the sign stands before the eleven: was "-1.2346E+11"
+    {"General", -12345670000.0, "-12345670000"},   // was "-1.2346E+10"
+    {"[Blue]General;[Red]-General", -12345670000.0, "-12345670000"},
     {"\"Qty \"General", 3, "Qty 3"},
     {"General;(General)", -5, "(5)"},
     {"d-mmm-yy", 45000, "45000"},       // date and time codes show General
@@ -195,6 +204,18 @@ const std::vector<Displayed> kColours = {
     {"[Red]m/d/yyyy", Value::number(1), {"1", 3}},
     {"[Red][<=100]0;[Blue][>100]0", Value::number(150), {"150", 5}},
 };
+
+// Four sections with conditions, General in each, the last for text: refused before.
+const std::string kConditionalGeneral = "[Red][<-25]General;[Blue][>25]General;[Green]General;[Yellow]General";
+const std::vector<Displayed> kConditionalSections = {
+    {kConditionalGeneral, Value::number(-30), {"30", 3}},   // [<-25] admits only negatives: it writes no sign
+    {kConditionalGeneral, Value::number(30), {"30", 5}},
+    {kConditionalGeneral, Value::number(-10), {"-10", 4}},  // the catch-all keeps the sign
+    {kConditionalGeneral, Value::number(0), {"0", 4}},
+    {kConditionalGeneral, Value::text("foo"), {"foo", 6}},  // General in the text section: the text as it is
+    {"0;0;0;\\[General\\]", Value::text("foo"), {"[foo]", std::nullopt}},
+};
+INSTANTIATE_TEST_SUITE_P(ConditionalSections, ValueDisplay, ::testing::ValuesIn(kConditionalSections));
 INSTANTIATE_TEST_SUITE_P(Colours, ValueDisplay, ::testing::ValuesIn(kColours));
 
 const std::vector<Displayed> kOtherValues = {

@@ -290,3 +290,18 @@ TEST(Charts, sheets_move_before_or_after_another_of_their_workbook) {
     EXPECT_EQ(failureOf([&] { xl.sheet("Chart1")->call("Move", {}, NamedArgs{{"After", int16_t{2}}}); }),
               failed + "After must be a sheet.");
 }
+
+// Both ways to a chart sheet give it a landscape page, read back through
+// PageSetup as a client sees it; the worksheet keeps its portrait one.
+TEST(Charts, a_new_chart_sheet_prints_landscape_whichever_way_it_is_made) {
+    ChartInstance xl;
+    const auto orientationOf = [&](const char* sheet) {
+        return xl.sheet(sheet)->get("PageSetup").toObject()->get("Orientation").toI4();
+    };
+    automation::member(xl.app, "Charts")->call("Add");
+    EXPECT_EQ(orientationOf("Chart1"), 2);
+    const ObjectRef pie = xl.embeddedPie();
+    pie->call("Location", {}, NamedArgs{{"Where", int16_t{1}}, {"Name", "Pie"}});
+    EXPECT_EQ(orientationOf("Pie"), 2);
+    EXPECT_EQ(orientationOf("Data"), 1);
+}

@@ -76,3 +76,22 @@ TEST(SheetPicture, each_cell_shows_its_own_font_weight_and_size) {
     EXPECT_GT(countPixels(image, g.interiorRect({2, 1}), isInk), plain * 5 / 4);
     EXPECT_GT(countPixels(image, g.interiorRect({3, 1}), isInk), plain * 3);
 }
+
+// General gives the digits eleven characters and the sign its own place: a
+// wide enough cell shows -12345670000 whole, as the same text would look
+// there, where it showed "-1.2346E+10" before.
+TEST(SheetPicture, a_negative_general_number_of_eleven_digits_shows_every_digit) {
+    const auto cellPicture = [](const Value& value, spreadsheet::model::HorizontalAlignment alignment) {
+        SmallBook book;
+        book.sheet.setColumnWidth(1, 16);
+        book.sheet.setConstant({1, 1}, value);
+        book.sheet.applyStyle(CellRange({1, 1}), [&](CellStyle& s) { s.horizontal = alignment; });
+        const CellRange range({1, 1}, {1, 1});
+        return book.picture(range).copy(SheetGeometry(book.sheet, range).interiorRect({1, 1}));
+    };
+    const auto right = spreadsheet::model::HorizontalAlignment::Right;
+    const QImage number = cellPicture(Value::number(-12345670000.0), spreadsheet::model::HorizontalAlignment::General);
+    EXPECT_GT(countPixels(number, number.rect(), isInk), 40);
+    EXPECT_EQ(number, cellPicture(Value::text("-12345670000"), right));
+    EXPECT_NE(number, cellPicture(Value::text("-1.2346E+10"), right));
+}

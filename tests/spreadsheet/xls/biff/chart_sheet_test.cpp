@@ -244,3 +244,29 @@ TEST(ChartSheet, an_empty_chart_sheet_is_stored) {
     const auto active = sheetSubstream(streamOf(book), 1);
     EXPECT_EQ(le16(recordsWithId(active, rec::kWindow2).at(0).body, 0), fields::window2::kSelected);
 }
+
+// A new chart sheet's page: landscape Letter, the chart filling it inside the
+// margins (691.2 by 504 points; 511.2 by 684 on the portrait page it had
+// before), and PrintSize saying so. Read back, the page setup is the same.
+TEST(ChartSheet, a_new_chart_sheet_prints_its_chart_across_a_landscape_page) {
+    model::Workbook book;
+    buildSmallLineChart(book);
+    const auto sheet = sheetSubstream(streamOf(book), 1);
+    const auto setup = recordsWithId(sheet, rec::kSetup);
+    ASSERT_EQ(setup.size(), 1u);
+    EXPECT_EQ(le16(setup[0].body, 0), 1) << "Letter";
+    EXPECT_EQ(le16(setup[0].body, 10) & (fields::setuprec::kPortrait | fields::setuprec::kNoPrinterSettings), 0)
+        << "landscape, and the printer settings valid";
+    const auto printSize = recordsWithId(sheet, rec::kPrintSize);
+    ASSERT_EQ(printSize.size(), 1u);
+    EXPECT_EQ(le16(printSize[0].body, 0), fields::chartrec::kPrintSizeFullPage);
+    const auto chart = recordsWithId(sheet, rec::kChart);
+    ASSERT_EQ(chart.size(), 1u);
+    EXPECT_NEAR(le32(chart[0].body, 8) / 65536.0, 11 * 72 - 2 * 0.7 * 72, 0.001) << "width";
+    EXPECT_NEAR(le32(chart[0].body, 12) / 65536.0, 8.5 * 72 - 2 * 0.75 * 72, 0.001) << "height";
+
+    model::Workbook back;
+    roundTrip(book, back);
+    EXPECT_EQ(back.sheet(1).pageSetup(), book.sheet(1).pageSetup());
+    EXPECT_EQ(back.sheet(1).pageSetup().orientation, model::Orientation::Landscape);
+}

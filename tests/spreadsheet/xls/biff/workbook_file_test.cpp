@@ -1,10 +1,13 @@
 // Saving to and opening from disk: the file is a compound file holding the
-// Workbook stream; a save that fails leaves the previous file as it was and
-// says which path and why; opening reports the path with what went wrong.
+// Workbook stream and the two property streams; a save that fails leaves the
+// previous file as it was and says which path and why; opening reports the
+// path with what went wrong.
 #include "biff_test_support.h"
 #include "sample_workbooks.h"
 
+#include "spreadsheet/xls/biff/document_properties.h"
 #include "spreadsheet/xls/ole/compound_file_reader.h"
+#include "spreadsheet/xls/ole/compound_file_writer.h"
 
 #include <gmock/gmock.h>
 
@@ -53,6 +56,8 @@ XlsError loadError(const std::filesystem::path& path) {
 
 }  // namespace
 
+// The workbook stream with the summary and document summary beside it (the
+// file held the workbook stream alone before).
 TEST(WorkbookFile, a_saved_file_is_a_compound_file_with_the_workbook_stream_and_reads_back) {
     ScratchFolder folder;
     const auto path = folder.path() / "breakeven.xls";
@@ -60,11 +65,53 @@ TEST(WorkbookFile, a_saved_file_is_a_compound_file_with_the_workbook_stream_and_
     buildBreakeven(book);
     save(book, path);
     const auto file = spreadsheet::xls::ole::CompoundFileReader::fromFile(path);
-    EXPECT_EQ(file.streamNames(), std::vector<std::string>{"Workbook"});
+    EXPECT_EQ(file.streamNames(), (std::vector<std::string>{"Workbook", "\005SummaryInformation",
+                                                            "\005DocumentSummaryInformation"}));
     EXPECT_EQ(file.stream("Workbook"), streamOf(book));
+    EXPECT_EQ(file.stream("\005DocumentSummaryInformation"), biff::documentSummaryStream(book));
     model::Workbook back;
     biff::loadWorkbook(path, back);
     EXPECT_THAT(differences(book, back), IsEmpty());
+}
+
+// Saved at one time, a workbook gives the same file each time; saved later, only
+// the summary's save time differs. Read back, the creation time is the saved one.
+TEST(WorkbookFile, the_file_depends_on_the_save_time_only_through_the_summary) {
+    model::Workbook book;
+    buildBreakeven(book);
+    book.setCreatedAt(std::chrono::sys_days(std::chrono::year(2024) / 5 / 17) + std::chrono::hours(9));
+    formula::Evaluator evaluator(book);
+    const auto noon = std::chrono::sys_days(std::chrono::year(2025) / 1 / 2) + std::chrono::hours(12);
+    const std::vector<uint8_t> first = biff::workbookFileBytes(book, evaluator, noon);
+    EXPECT_EQ(biff::workbookFileBytes(book, evaluator, noon), first);
+    const std::vector<uint8_t> later = biff::workbookFileBytes(book, evaluator, noon + std::chrono::minutes(5));
+    EXPECT_NE(later, first);
+    const spreadsheet::xls::ole::CompoundFileReader a(first), b(later);
+    EXPECT_EQ(a.stream("Workbook"), b.stream("Workbook"));
+    EXPECT_EQ(a.stream("\005DocumentSummaryInformation"), b.stream("\005DocumentSummaryInformation"));
+    EXPECT_NE(a.stream("\005SummaryInformation"), b.stream("\005SummaryInformation"));
+
+    model::Workbook back;
+    biff::loadWorkbook(first, back);
+    EXPECT_EQ(back.createdAt(), book.createdAt());
+}
+
+// A file without a summary, or with one that makes no sense, still opens; its
+// workbook keeps the time it was made.
+TEST(WorkbookFile, a_missing_or_damaged_summary_costs_only_the_creation_time) {
+    model::Workbook book;
+    buildBreakeven(book);
+    for (const std::vector<uint8_t>& summary :
+         {std::vector<uint8_t>{}, std::vector<uint8_t>{0xFE, 0xFF, 0, 0}, std::vector<uint8_t>(48, 0xFF)}) {
+        spreadsheet::xls::ole::CompoundFileWriter writer;
+        writer.addStream("Workbook", streamOf(book));
+        if (!summary.empty()) writer.addStream("\005SummaryInformation", summary);
+        const auto before = std::chrono::system_clock::now();
+        model::Workbook back;
+        ASSERT_NO_THROW(biff::loadWorkbook(writer.bytes(), back)) << summary.size();
+        EXPECT_GE(back.createdAt(), before);
+        EXPECT_THAT(differences(book, back), IsEmpty());
+    }
 }
 
 // A workbook the format cannot hold fails before anything is written: the file saved before stays.
