@@ -37,6 +37,11 @@ public:
     virtual void put(std::string_view member, const Variant& value, const Args& args = {}) = 0;
     // Method call.
     virtual Variant call(std::string_view member, const Args& args = {}, const NamedArgs& named = {}) = 0;
+
+    // The object that answers for this one: itself, or for a wrapper (a
+    // proxy, a client's decorator) the object it stands for. A server
+    // recognises its own objects passed back as arguments by this.
+    virtual Object* identity() { return this; }
 };
 
 // Follows a chain of argument-less property reads: member(app, "Selection", "Font").

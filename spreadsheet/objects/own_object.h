@@ -1,10 +1,9 @@
 // Recognising the engine's own objects when a client passes them back as
 // arguments (Source:=Range(...), After:=Sheets(2)). A client may hold them
-// through wrappers of its own (the recording and failing decorators of the
-// automation layer); those are looked through, as a marshalling proxy would be.
+// through wrappers of its own; the automation interface's identity() says
+// which object answers for a wrapper, so no wrapper needs to be known here.
 #pragma once
 
-#include "automation/object_decorator.h"
 #include "automation/variant.h"
 
 namespace spreadsheet::objects {
@@ -13,10 +12,8 @@ namespace spreadsheet::objects {
 // kind of object, Nothing or no object at all.
 template <typename T>
 T* ownObject(const automation::Variant& argument) {
-    if (!argument.isObject()) return nullptr;
-    automation::Object* object = argument.toObject().get();
-    while (auto* wrapper = dynamic_cast<automation::ObjectDecorator*>(object)) object = wrapper->inner().get();
-    return dynamic_cast<T*>(object);
+    if (!argument.isObject() || !argument.toObject()) return nullptr;
+    return dynamic_cast<T*>(argument.toObject()->identity());
 }
 
 }  // namespace spreadsheet::objects

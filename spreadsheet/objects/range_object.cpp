@@ -6,6 +6,7 @@
 #include "spreadsheet/objects/cell_format_objects.h"
 #include "spreadsheet/objects/chart_focus.h"
 #include "spreadsheet/objects/range_entries.h"
+#include "spreadsheet/objects/own_object.h"
 #include "spreadsheet/objects/picture_support.h"
 #include "spreadsheet/objects/worksheet_object.h"
 
@@ -213,10 +214,8 @@ ObjectRef makeRange(const SheetHandle& sheet, model::RangeList areas, RangeMode 
 }
 
 model::RangeList parseAddress(const Variant& address, const std::string& member) {
-    if (address.isObject()) {
-        auto* range = dynamic_cast<RangeObject*>(automation::requireObject(address).get());
-        if (range) return range->areas();
-    }
+    if (address.isObject())
+        if (const RangeObject* range = ownObject<RangeObject>(address)) return range->areas();
     const std::string text = address.toString();
     const std::optional<model::RangeList> areas = model::parseA1(text);
     if (!areas) throw AutomationError("Method '" + member + "' failed: \"" + text + "\" is not a cell address");

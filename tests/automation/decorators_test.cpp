@@ -1,7 +1,7 @@
 // The recording and failing decorators follow every object a call hands back.
 #include "automation/automation_error.h"
-#include "automation/failing_object.h"
-#include "automation/recording_object.h"
+#include "failing_object.h"
+#include "recording_object.h"
 #include "test_objects.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@ using automation::ObjectRef;
 
 TEST(RecordingObject, logs_calls_with_their_argument_types_through_returned_objects) {
     auto counter = std::make_shared<test_objects::Counter>();
-    auto log = std::make_shared<automation::CallLog>();
-    ObjectRef recorded = automation::recordCalls(counter, log, "Counter");
+    auto log = std::make_shared<testing_support::CallLog>();
+    ObjectRef recorded = testing_support::recordCalls(counter, log, "Counter");
 
     recorded->put("Value", int16_t{3});
     automation::member(recorded, "Child")->put("Size", 10.5);
@@ -32,8 +32,8 @@ TEST(RecordingObject, logs_calls_with_their_argument_types_through_returned_obje
 
 TEST(FailingObject, fails_the_nth_call_across_the_whole_tree_and_nothing_else) {
     auto counter = std::make_shared<test_objects::Counter>();
-    std::shared_ptr<automation::FailureState> state;
-    ObjectRef failing = automation::failCalls(counter, {.failAtCall = 3, .failMember = "", .description = "Disk full"}, &state);
+    std::shared_ptr<testing_support::FailureState> state;
+    ObjectRef failing = testing_support::failCalls(counter, {.failAtCall = 3, .failMember = "", .description = "Disk full"}, &state);
 
     ObjectRef child = automation::member(failing, "Child");  // call 1
     child->put("Size", 1.0);                                  // call 2
@@ -52,7 +52,7 @@ TEST(FailingObject, fails_the_nth_call_across_the_whole_tree_and_nothing_else) {
 
 TEST(FailingObject, fails_every_call_of_a_named_member) {
     auto counter = std::make_shared<test_objects::Counter>();
-    ObjectRef failing = automation::failCalls(counter, {.failAtCall = 0, .failMember = "size", .description = "Simulated failure"});
+    ObjectRef failing = testing_support::failCalls(counter, {.failAtCall = 0, .failMember = "size", .description = "Simulated failure"});
     ObjectRef child = automation::member(failing, "Child");
     EXPECT_THROW(child->put("Size", 1.0), AutomationError);
     EXPECT_THROW(child->get("Size"), AutomationError);
@@ -66,8 +66,8 @@ TEST(RecordingObject, a_recorded_object_passed_as_an_argument_is_not_kept_alive_
     {
         auto counter = std::make_shared<test_objects::Counter>();
         watched = counter;
-        auto log = std::make_shared<automation::CallLog>();
-        ObjectRef recorded = automation::recordCalls(counter, log, "Counter");
+        auto log = std::make_shared<testing_support::CallLog>();
+        ObjectRef recorded = testing_support::recordCalls(counter, log, "Counter");
         EXPECT_THROW(recorded->put("Value", automation::Variant(recorded)), AutomationError);  // no number
     }
     EXPECT_TRUE(watched.expired());

@@ -3,8 +3,8 @@
 // order of the sheets, and what a failing Location or Add leaves behind.
 #include "breakeven_fixture.h"
 
-#include "automation/failing_object.h"
-#include "automation/recording_object.h"
+#include "failing_object.h"
+#include "recording_object.h"
 #include "report/generate_report.h"
 #include "spreadsheet/model/a1_notation.h"
 
@@ -25,8 +25,8 @@ namespace {
 // The workbook the driver prepares, and GenerateReport run on it, optionally
 // through a failing decorator.
 struct Report : breakeven_test::Instance {
-    void run(const QMap<QString, QString>& texts, const automation::FailurePlan* plan = nullptr) {
-        report::GenerateReport(plan ? automation::failCalls(app, *plan) : app, Fields(texts), messages);
+    void run(const QMap<QString, QString>& texts, const testing_support::FailurePlan* plan = nullptr) {
+        report::GenerateReport(plan ? testing_support::failCalls(app, *plan) : app, Fields(texts), messages);
     }
 
     std::vector<int> reportedLines() const {
@@ -43,8 +43,8 @@ struct Report : breakeven_test::Instance {
 // `prefix`, in a clean run's full log.
 int callNumberOf(const std::string& prefix, int nth) {
     Report clean;
-    auto log = std::make_shared<automation::CallLog>();
-    report::GenerateReport(automation::recordCalls(clean.app, log, "Application"), Fields(kSample), clean.messages);
+    auto log = std::make_shared<testing_support::CallLog>();
+    report::GenerateReport(testing_support::recordCalls(clean.app, log, "Application"), Fields(kSample), clean.messages);
     const std::vector<std::string> lines = log->lines();
     log->clear();  // it keeps the recorded objects passed as arguments, which keep it
     for (size_t i = 0; i < lines.size(); ++i)
@@ -136,7 +136,7 @@ TEST(BreakevenCharts, all_empty_inputs_still_give_three_titled_placed_charts) {
 }
 
 TEST(BreakevenCharts, a_failed_location_leaves_the_chart_on_its_sheet_and_the_position_steps_find_no_shape) {
-    const automation::FailurePlan plan = {
+    const testing_support::FailurePlan plan = {
         .failAtCall = callNumberOf("call Application.ActiveChart.Location(", 1),
         .failMember = "",
         .description = "Simulated failure"};
@@ -161,7 +161,7 @@ TEST(BreakevenCharts, a_failed_location_leaves_the_chart_on_its_sheet_and_the_po
 }
 
 TEST(BreakevenCharts, a_failed_add_of_the_second_chart_turns_its_steps_on_the_first_chart_as_newest_shape) {
-    const automation::FailurePlan plan = {.failAtCall = callNumberOf("call Application.Charts.Add(", 2),
+    const testing_support::FailurePlan plan = {.failAtCall = callNumberOf("call Application.Charts.Add(", 2),
                                           .failMember = "",
                                           .description = "Simulated failure"};
     Report report;

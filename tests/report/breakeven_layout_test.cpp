@@ -2,8 +2,8 @@
 // whole call log against a reference typed from the step tables, the line
 // each failing step reports, resuming after failures, and the moment each
 // input field is read.
-#include "automation/failing_object.h"
-#include "automation/recording_object.h"
+#include "failing_object.h"
+#include "recording_object.h"
 #include "fake_message_service.h"
 #include "report/generate_report.h"
 #include "scriptable_object.h"
@@ -15,8 +15,8 @@
 #include <regex>
 #include <gtest/gtest.h>
 
-using automation::CallKind;
-using automation::CallLog;
+using testing_support::CallKind;
+using testing_support::CallLog;
 using automation::Variant;
 using testing_support::FakeMessageService;
 
@@ -56,7 +56,7 @@ Lines referenceCalls(const std::function<bool(const ReferenceStep&)>& skip = {})
 
 Lines putsAndCalls(const CallLog& log) {
     Lines out;
-    for (const automation::CallRecord& record : log.records())
+    for (const testing_support::CallRecord& record : log.records())
         if (record.kind != CallKind::Get) out.push_back(record.describe());
     return out;
 }
@@ -93,9 +93,9 @@ struct Generation {
     ~Generation() { log->clear(); }
 
     // Runs GenerateReport on a recorded double, optionally through a failing decorator.
-    void run(const automation::FailurePlan* plan = nullptr) {
-        automation::ObjectRef app = automation::recordCalls(spreadsheetDouble(), log, "Application");
-        if (plan) app = automation::failCalls(app, *plan);
+    void run(const testing_support::FailurePlan* plan = nullptr) {
+        automation::ObjectRef app = testing_support::recordCalls(spreadsheetDouble(), log, "Application");
+        if (plan) app = testing_support::failCalls(app, *plan);
         report::GenerateReport(app, fields, messages);
     }
     std::vector<int> reportedLines() const;
@@ -123,14 +123,14 @@ std::vector<int> Generation::reportedLines() const {
     return out;
 }
 
-automation::FailurePlan failAt(int call, std::string member = {}) {
+testing_support::FailurePlan failAt(int call, std::string member = {}) {
     return {.failAtCall = call, .failMember = std::move(member), .description = "Simulated failure"};
 }
 
 // The line the first report names when the call at this 1-based position fails.
 int firstReportedLineWhenFailing(int call) {
     Generation generation;
-    const automation::FailurePlan plan = failAt(call);
+    const testing_support::FailurePlan plan = failAt(call);
     generation.run(&plan);
     const std::vector<int> lines = generation.reportedLines();
     return lines.empty() ? 0 : lines.front();
@@ -214,7 +214,7 @@ TEST(BreakevenLayout, every_failing_step_gives_one_report_with_its_line_and_the_
     for (std::size_t s = 0; s < reference().size(); ++s) {
         const int line = reference()[s].line;
         Generation generation;
-        const automation::FailurePlan plan = failAt(first[s] + 1);
+        const testing_support::FailurePlan plan = failAt(first[s] + 1);
         generation.run(&plan);
         if (line == kPageSetupStep) {
             // The page setup's first step fails under its own trap; the rest of it runs.
@@ -245,7 +245,7 @@ TEST(BreakevenLayout, every_failing_step_gives_one_report_with_its_line_and_the_
 TEST(BreakevenLayout, a_failure_inside_a_primitive_skips_only_the_rest_of_that_primitive) {
     // Step 196 boxes F5:F6: the bottom edge fails after the left and top edges are drawn.
     Generation generation;
-    const automation::FailurePlan plan =
+    const testing_support::FailurePlan plan =
         failAt(positionOf("put Application.Selection.Borders(I4(9)).LineStyle = I4(1)"));
     generation.run(&plan);
     EXPECT_EQ(generation.reportedLines(), std::vector<int>{196});
@@ -260,7 +260,7 @@ TEST(BreakevenLayout, a_failure_inside_a_primitive_skips_only_the_rest_of_that_p
 
 TEST(BreakevenLayout, two_failing_steps_give_two_boxes_in_step_order) {
     Generation twoFailures;
-    const automation::FailurePlan clearAndLater = failAt(firstRecordOfEachStep()[150] + 1, "Clear");
+    const testing_support::FailurePlan clearAndLater = failAt(firstRecordOfEachStep()[150] + 1, "Clear");
     twoFailures.run(&clearAndLater);
     EXPECT_EQ(twoFailures.reportedLines(), (std::vector<int>{102, 400}));
 }

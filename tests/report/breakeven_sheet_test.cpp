@@ -4,7 +4,7 @@
 // saved to a file and read back the same.
 #include "breakeven_fixture.h"
 
-#include "automation/recording_object.h"
+#include "recording_object.h"
 #include "report/generate_report.h"
 #include "report/save_format.h"
 #include "spreadsheet/formula/evaluator.h"
@@ -31,12 +31,12 @@ namespace {
 // One instance of the embedded spreadsheet with the breakeven workbook written
 // into it by GenerateReport: the sheet, its charts and its page setup.
 struct Sheet : breakeven_test::Instance {
-    explicit Sheet(const QMap<QString, QString>& texts, std::shared_ptr<automation::CallLog> log = nullptr) {
+    explicit Sheet(const QMap<QString, QString>& texts, std::shared_ptr<testing_support::CallLog> log = nullptr) {
         write(texts, log);
     }
 
-    void write(const QMap<QString, QString>& texts, std::shared_ptr<automation::CallLog> log = nullptr) {
-        report::GenerateReport(log ? automation::recordCalls(app, log, "Application") : app, Fields(texts), messages);
+    void write(const QMap<QString, QString>& texts, std::shared_ptr<testing_support::CallLog> log = nullptr) {
+        report::GenerateReport(log ? testing_support::recordCalls(app, log, "Application") : app, Fields(texts), messages);
     }
 
     ObjectRef range(const char* address) const { return app->get("Range", {address}).toObject(); }
@@ -72,7 +72,7 @@ std::vector<std::string> referencePutsAndCalls() {
 }  // namespace
 
 TEST(BreakevenSheet, the_engine_answers_every_call_of_the_report_without_a_failure) {
-    auto log = std::make_shared<automation::CallLog>();
+    auto log = std::make_shared<testing_support::CallLog>();
     QMap<QString, QString> placeholders;
     for (const char* name : {"txtName", "txtSalesPrice", "txtSalesVolume", "txtCommission", "txtDirectMaterial",
                              "txtShipping", "txtSupplies", "txtOtherVariable", "txtAdministrativeCost", "txtInsurance",
@@ -81,8 +81,8 @@ TEST(BreakevenSheet, the_engine_answers_every_call_of_the_report_without_a_failu
     Sheet sheet(placeholders, log);
     EXPECT_TRUE(sheet.messages.texts().isEmpty()) << sheet.messages.texts().join("\n").toStdString();
     std::vector<std::string> actual;
-    for (const automation::CallRecord& record : log->records())
-        if (record.kind != automation::CallKind::Get) actual.push_back(record.describe());
+    for (const testing_support::CallRecord& record : log->records())
+        if (record.kind != testing_support::CallKind::Get) actual.push_back(record.describe());
     EXPECT_EQ(actual, referencePutsAndCalls());
     log->clear();  // it keeps the recorded objects passed as arguments, which keep it
 }

@@ -3,8 +3,8 @@
 // drawing order against the parameter order, caller types passed unchanged,
 // and where a failing call leaves off. The layout's reference log pins the rest.
 #include "automation/automation_error.h"
-#include "automation/failing_object.h"
-#include "automation/recording_object.h"
+#include "failing_object.h"
+#include "recording_object.h"
 #include "report/formatting_primitives.h"
 #include "scriptable_object.h"
 
@@ -21,8 +21,8 @@ using Lines = std::vector<std::string>;
 
 // Every call, property reads included, that one use of a primitive makes.
 Lines callsOf(const std::function<void(const automation::ObjectRef&)>& use) {
-    auto log = std::make_shared<automation::CallLog>();
-    use(automation::recordCalls(std::make_shared<ScriptableObject>(), log, "Application"));
+    auto log = std::make_shared<testing_support::CallLog>();
+    use(testing_support::recordCalls(std::make_shared<ScriptableObject>(), log, "Application"));
     return log->lines();
 }
 
@@ -71,7 +71,7 @@ TEST(SetFont, passes_style_size_and_colour_with_the_callers_types_and_stops_at_a
                      "put Application.Selection.Font.ColorIndex = I4(2)"}));
 
     auto excel = std::make_shared<ScriptableObject>();
-    const auto app = automation::failCalls(excel, {.failAtCall = 0, .failMember = "FontStyle", .description = "No"});
+    const auto app = testing_support::failCalls(excel, {.failAtCall = 0, .failMember = "FontStyle", .description = "No"});
     EXPECT_THROW(report::SetFont(app, Variant("Bold"), Variant(int16_t{12}), Variant(int16_t{2})),
                  automation::AutomationError);
     const auto font = excel->child("Selection")->child("Font");

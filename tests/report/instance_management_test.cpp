@@ -2,8 +2,8 @@
 // the save format by version (under "." and "," decimal separators), the
 // locale text conversion, and the second instance that opens a saved workbook.
 #include "automation/automation_error.h"
-#include "automation/failing_object.h"
-#include "automation/recording_object.h"
+#include "failing_object.h"
+#include "recording_object.h"
 #include "automation/registry.h"
 #include "fake_message_service.h"
 #include "report/decimal_text.h"
@@ -47,12 +47,12 @@ std::shared_ptr<ScriptableObject> excelAnswering(const char* member, Variant val
 // A registry whose "Excel.Application" instances answer Version, all calls going to one log.
 struct RecordedRegistry {
     automation::Registry registry;
-    std::shared_ptr<automation::CallLog> log = std::make_shared<automation::CallLog>();
-    automation::FailurePlan failure = {.failAtCall = 0, .failMember = "", .description = "Refused"};
+    std::shared_ptr<testing_support::CallLog> log = std::make_shared<testing_support::CallLog>();
+    testing_support::FailurePlan failure = {.failAtCall = 0, .failMember = "", .description = "Refused"};
 
     explicit RecordedRegistry(const char* version) {
         registry.registerClass("Excel.Application", [this, version] {
-            return automation::failCalls(automation::recordCalls(excelAnswering("Version", version), log,
+            return testing_support::failCalls(testing_support::recordCalls(excelAnswering("Version", version), log,
                                                                  "Application"),
                                          failure);
         });
@@ -148,7 +148,7 @@ TEST(RunningExcel, shows_nothing_when_none_is_running_or_the_running_one_is_anot
     registry.announceRunning("Excel.Application", other);
     EXPECT_FALSE(report::IsExcelRunning(registry));
 
-    const auto mute = automation::failCalls(std::make_shared<ScriptableObject>(),
+    const auto mute = testing_support::failCalls(std::make_shared<ScriptableObject>(),
                                             {.failAtCall = 0, .failMember = "Value", .description = "Busy"});
     registry.announceRunning("Excel.Application", mute);
     EXPECT_FALSE(report::WarnExcelOpen(registry, messages));

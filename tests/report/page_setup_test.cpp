@@ -1,7 +1,7 @@
 // The page setup steps: their calls and types, their line numbers on failure,
 // and the print layout they leave in the embedded spreadsheet.
-#include "automation/failing_object.h"
-#include "automation/recording_object.h"
+#include "failing_object.h"
+#include "recording_object.h"
 #include "automation/registry.h"
 #include "fake_message_service.h"
 #include "report/page_setup.h"
@@ -21,10 +21,10 @@ ObjectRef newInstanceWithWorkbook(automation::Registry& registry) {
     return app;
 }
 
-std::vector<std::string> putsAndCalls(const automation::CallLog& log) {
+std::vector<std::string> putsAndCalls(const testing_support::CallLog& log) {
     std::vector<std::string> out;
-    for (const automation::CallRecord& record : log.records())
-        if (record.kind != automation::CallKind::Get) out.push_back(record.describe());
+    for (const testing_support::CallRecord& record : log.records())
+        if (record.kind != testing_support::CallKind::Get) out.push_back(record.describe());
     return out;
 }
 
@@ -32,8 +32,8 @@ std::vector<std::string> putsAndCalls(const automation::CallLog& log) {
 
 TEST(PrinterSetup0, sets_one_landscape_a4_page_with_the_given_types_in_order) {
     automation::Registry registry;
-    auto log = std::make_shared<automation::CallLog>();
-    const ObjectRef app = automation::recordCalls(newInstanceWithWorkbook(registry), log, "Application");
+    auto log = std::make_shared<testing_support::CallLog>();
+    const ObjectRef app = testing_support::recordCalls(newInstanceWithWorkbook(registry), log, "Application");
     FakeMessageService messages;
     report::PrinterSetup0(app, messages);
     EXPECT_TRUE(messages.shown().empty());
@@ -59,7 +59,7 @@ TEST(PrinterSetup0, a_refused_property_is_reported_with_its_line_and_the_rest_st
     automation::Registry registry;
     const ObjectRef real = newInstanceWithWorkbook(registry);
     FakeMessageService messages;
-    report::PrinterSetup0(automation::failCalls(real, {.failAtCall = 0, .failMember = "Orientation", .description = "No printer"}),
+    report::PrinterSetup0(testing_support::failCalls(real, {.failAtCall = 0, .failMember = "Orientation", .description = "No printer"}),
                           messages);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_TRUE(messages.texts()[0].startsWith(
@@ -74,7 +74,7 @@ TEST(PrinterSetup0, without_a_page_setup_every_later_step_is_reported) {
     automation::Registry registry;
     const ObjectRef real = newInstanceWithWorkbook(registry);
     FakeMessageService messages;
-    report::PrinterSetup0(automation::failCalls(real, {.failAtCall = 0, .failMember = "PageSetup", .description = "Gone"}),
+    report::PrinterSetup0(testing_support::failCalls(real, {.failAtCall = 0, .failMember = "PageSetup", .description = "Gone"}),
                           messages);
     // 100 and 102 fail on PageSetup itself; 104 to 126 find no page setup to set.
     ASSERT_EQ(messages.shown().size(), 14u);

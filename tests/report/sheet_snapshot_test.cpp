@@ -3,8 +3,8 @@
 // a 24-bit BMP; a used range ending in row 1 or column 1 writes nothing; a
 // failing step is reported once with its line and the next steps run; the
 // calls go with their automation types; the file is written safely.
-#include "automation/failing_object.h"
-#include "automation/recording_object.h"
+#include "failing_object.h"
+#include "recording_object.h"
 #include "automation/registry.h"
 #include "breakeven_fixture.h"
 #include "fake_message_service.h"
@@ -92,8 +92,8 @@ TEST(SheetSnapshot, a_used_range_ending_in_row_1_or_column_1_writes_no_file) {
         Snapshot s;
         s.write("A1", "first");
         s.write(last, "last");
-        auto log = std::make_shared<automation::CallLog>();
-        s.run(automation::recordCalls(s.workbook, log, "Workbook"), automation::recordCalls(s.app, log, "Application"));
+        auto log = std::make_shared<testing_support::CallLog>();
+        s.run(testing_support::recordCalls(s.workbook, log, "Workbook"), testing_support::recordCalls(s.app, log, "Application"));
         EXPECT_FALSE(fs::exists(s.bitmap())) << last;
         EXPECT_TRUE(s.messages.texts().isEmpty()) << last;
         EXPECT_EQ(log->lines().back(), std::string("get Workbook.ActiveSheet.UsedRange.Columns.Item(I4(") +
@@ -107,8 +107,8 @@ TEST(SheetSnapshot, calls_go_in_order_with_their_automation_types) {
     s.write("B2", "x");
     s.write("D3", 1.0);
     s.app->put("ScreenUpdating", false);
-    auto log = std::make_shared<automation::CallLog>();
-    s.run(automation::recordCalls(s.workbook, log, "Workbook"), automation::recordCalls(s.app, log, "Application"));
+    auto log = std::make_shared<testing_support::CallLog>();
+    s.run(testing_support::recordCalls(s.workbook, log, "Workbook"), testing_support::recordCalls(s.app, log, "Application"));
     EXPECT_TRUE(s.messages.texts().isEmpty()) << s.messages.texts().join("\n").toStdString();
     const std::string used = "Workbook.ActiveSheet.UsedRange";
     EXPECT_EQ(log->lines(), (std::vector<std::string>{
@@ -137,8 +137,8 @@ TEST(SheetSnapshot, a_failing_step_is_reported_once_with_its_line_and_the_next_s
     Snapshot s;
     s.write("B2", "x");
     s.write("D3", 1.0);
-    const automation::FailurePlan plan{.failAtCall = 0, .failMember = "ScreenUpdating", .description = "Boom"};
-    s.run(s.workbook, automation::failCalls(s.app, plan));
+    const testing_support::FailurePlan plan{.failAtCall = 0, .failMember = "ScreenUpdating", .description = "Boom"};
+    s.run(s.workbook, testing_support::failCalls(s.app, plan));
     EXPECT_EQ(s.messages.texts(), QStringList{reportAt("Boom", 110)});
     EXPECT_TRUE(fs::exists(s.bitmap()));  // 122 and 126 ran after it
 }
@@ -148,8 +148,8 @@ TEST(SheetSnapshot, a_picture_that_cannot_be_taken_is_reported_and_an_older_file
     s.write("B2", "x");
     s.write("D3", 1.0);
     std::ofstream(s.bitmap()) << "older";
-    const automation::FailurePlan plan{.failAtCall = 0, .failMember = "CopyPicture", .description = "No picture"};
-    s.run(automation::failCalls(s.workbook, plan), s.app);
+    const testing_support::FailurePlan plan{.failAtCall = 0, .failMember = "CopyPicture", .description = "No picture"};
+    s.run(testing_support::failCalls(s.workbook, plan), s.app);
     ASSERT_EQ(s.messages.texts().size(), 2);
     EXPECT_EQ(s.messages.texts()[0], reportAt("No picture", 122));
     EXPECT_TRUE(s.messages.texts()[1].contains("at line 126"));  // no picture was copied: nothing to save

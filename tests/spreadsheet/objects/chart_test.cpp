@@ -3,7 +3,7 @@
 // selection passing between chart elements and cells.
 #include "object_test_support.h"
 
-#include "automation/recording_object.h"
+#include "recording_object.h"
 #include "spreadsheet/model/a1_notation.h"
 #include "spreadsheet/objects/application.h"
 
@@ -146,7 +146,7 @@ TEST(Charts, set_source_data_reads_series_from_a_range_passed_through_a_wrapper)
     ChartInstance xl;
     const ObjectRef chart = automation::member(xl.app, "Charts")->call("Add").toObject();
     // The client holds the range through a wrapper of its own, as a recording client does.
-    const ObjectRef wrapped = automation::recordCalls(xl.cells("A2:B3"), std::make_shared<automation::CallLog>(), "R");
+    const ObjectRef wrapped = testing_support::recordCalls(xl.cells("A2:B3"), std::make_shared<testing_support::CallLog>(), "R");
     chart->call("SetSourceData", {}, NamedArgs{{"Source", Variant(wrapped)}, {"PlotBy", int16_t{2}}});
     const Chart& model = *xl.book().sheet(0).chart();
     ASSERT_EQ(model.series.size(), 1u);

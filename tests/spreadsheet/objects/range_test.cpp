@@ -1,5 +1,6 @@
 // Ranges: addressing, selection, typed entries and sizes.
 #include "object_test_support.h"
+#include "recording_object.h"
 
 using namespace object_tests;
 
@@ -94,4 +95,17 @@ TEST(Range, merging_one_cell_leaves_it_a_single_cell) {
     xl.range("B1:B1")->call("Merge");
     xl.range("B4:E4")->call("Merge");
     EXPECT_EQ(xl.value("B1"), Variant("Title"));
+}
+
+// A client may hold ranges through wrappers of its own (a recording client,
+// a proxy): Range(range) and Range(range, range) still take them as ranges.
+TEST(Range, ranges_passed_back_through_a_wrapper_are_taken_as_ranges) {
+    Instance xl;
+    const auto log = std::make_shared<testing_support::CallLog>();
+    const ObjectRef app = testing_support::recordCalls(xl.app, log, "Application");
+    const ObjectRef corner = app->get("Range", {"B2"}).toObject();
+    const ObjectRef far = app->get("Range", {"D5"}).toObject();
+    EXPECT_EQ(app->get("Range", {Variant(corner)}).toObject()->get("Address").toString(), "$B$2");
+    EXPECT_EQ(app->get("Range", {Variant(corner), Variant(far)}).toObject()->get("Address").toString(), "$B$2:$D$5");
+    EXPECT_FALSE(log->lines().empty()) << "the calls went through the wrapper";
 }

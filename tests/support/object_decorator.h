@@ -1,11 +1,22 @@
 // ObjectDecorator: wraps an object so that every call made through it, and
 // through every object it hands back, passes one hook first. The recording and
-// failing decorators that tests use are built on it.
+// failing decorators of the tests are built on it. A wrapper answers for the
+// object it stands for (identity()), so the spreadsheet recognises its own
+// objects passed back through one, as it would through a marshalling proxy.
 #pragma once
 
+#include "automation/automation_error.h"
 #include "automation/object.h"
 
-namespace automation {
+namespace testing_support {
+
+using automation::Args;
+using automation::NamedArg;
+using automation::NamedArgs;
+using automation::AutomationError;
+using automation::Object;
+using automation::ObjectRef;
+using automation::Variant;
 
 enum class CallKind { Get, Put, Call };
 
@@ -14,6 +25,7 @@ public:
     ObjectDecorator(ObjectRef inner, std::string path) : m_inner(std::move(inner)), m_path(std::move(path)) {}
 
     std::string typeName() const override { return m_inner->typeName(); }
+    Object* identity() override { return m_inner->identity(); }
 
     Variant get(std::string_view member, const Args& args = {}) override {
         before(CallKind::Get, member, args, {}, {});
@@ -51,4 +63,4 @@ private:
     std::string m_path;
 };
 
-}  // namespace automation
+}  // namespace testing_support

@@ -5,12 +5,12 @@
 //   ObjectRef app = failCalls(realApp, {.failAtCall = 3, .failMember = "", .description = "Boom"});
 #pragma once
 
-#include "automation/object_decorator.h"
+#include "object_decorator.h"
 
 #include <memory>
 #include <string>
 
-namespace automation {
+namespace testing_support {
 
 struct FailurePlan {
     int failAtCall = 0;          // the Nth call through the whole tree fails (1-based); 0: none
@@ -27,4 +27,4 @@ struct FailureState {
 
 ObjectRef failCalls(ObjectRef inner, FailurePlan plan, std::shared_ptr<FailureState>* state = nullptr);
 
-}  // namespace automation
+}  // namespace testing_support

@@ -8,13 +8,13 @@
 //   EXPECT_EQ(log->lines()[0], "put Application.ScreenUpdating = BOOL(false)");
 #pragma once
 
-#include "automation/object_decorator.h"
+#include "object_decorator.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-namespace automation {
+namespace testing_support {
 
 struct CallRecord {
     CallKind kind;
@@ -43,4 +43,4 @@ private:
 
 ObjectRef recordCalls(ObjectRef inner, std::shared_ptr<CallLog> log, std::string path);
 
-}  // namespace automation
+}  // namespace testing_support

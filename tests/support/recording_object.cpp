@@ -1,6 +1,6 @@
-#include "automation/recording_object.h"
+#include "recording_object.h"
 
-namespace automation {
+namespace testing_support {
 namespace {
 
 std::string describeArgs(const Args& args) {
@@ -91,4 +91,4 @@ ObjectRef recordCalls(ObjectRef inner, std::shared_ptr<CallLog> log, std::string
     return std::make_shared<RecordingObject>(std::move(inner), std::move(log), std::move(path));
 }
 
-}  // namespace automation
+}  // namespace testing_support

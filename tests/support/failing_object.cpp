@@ -1,8 +1,8 @@
-#include "automation/failing_object.h"
+#include "failing_object.h"
 
 #include "automation/automation_error.h"
 
-namespace automation {
+namespace testing_support {
 namespace {
 
 class FailingObject final : public ObjectDecorator {
@@ -15,7 +15,7 @@ protected:
         const FailurePlan& plan = m_state->plan;
         const int number = ++m_state->calls;
         const bool byCount = plan.failAtCall > 0 && number == plan.failAtCall;
-        const bool byMember = !plan.failMember.empty() && foldCase(member) == foldCase(plan.failMember);
+        const bool byMember = !plan.failMember.empty() && automation::foldCase(member) == automation::foldCase(plan.failMember);
         if (byCount || byMember) {
             ++m_state->failures;
             throw AutomationError(plan.description);
@@ -39,4 +39,4 @@ ObjectRef failCalls(ObjectRef inner, FailurePlan plan, std::shared_ptr<FailureSt
     return std::make_shared<FailingObject>(std::move(inner), shared, std::move(path));
 }
 
-}  // namespace automation
+}  // namespace testing_support
