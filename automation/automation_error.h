@@ -12,6 +12,7 @@ namespace automation {
 namespace errors {
 inline constexpr int kTypeMismatch = 13;
 inline constexpr int kOverflow = 6;
+inline constexpr int kObjectVariableNotSet = 91;  // an empty object reference
 inline constexpr int kInvalidUseOfNull = 94;
 inline constexpr int kObjectRequired = 424;
 inline constexpr int kCannotCreateObject = 429;

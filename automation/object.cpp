@@ -14,13 +14,13 @@ std::string foldCase(std::string_view text) {
 
 ObjectRef requireObject(const Variant& value) {
     ObjectRef object = value.toObject();
-    if (!object) throw AutomationError("Object variable not set", 91);
+    if (!object) throw AutomationError("Object variable not set", errors::kObjectVariableNotSet);
     return object;
 }
 
 ObjectRef member(const ObjectRef& start, std::initializer_list<std::string_view> path) {
     ObjectRef current = start;
-    if (!current) throw AutomationError("Object variable not set", 91);
+    if (!current) throw AutomationError("Object variable not set", errors::kObjectVariableNotSet);
     for (std::string_view name : path) current = requireObject(current->get(name));
     return current;
 }

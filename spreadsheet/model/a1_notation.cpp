@@ -1,3 +1,4 @@
+// Reading and writing A1 addresses: cells, ranges, whole rows and columns, with or without "$".
 #include "spreadsheet/model/a1_notation.h"
 
 #include <cctype>

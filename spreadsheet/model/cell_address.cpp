@@ -1,3 +1,4 @@
+// Addresses and rectangular ranges on the 65536 x 256 grid: bounds, spans and their text.
 #include "spreadsheet/model/cell_address.h"
 
 #include <algorithm>

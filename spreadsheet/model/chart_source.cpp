@@ -1,3 +1,4 @@
+// A chart's series from its source range: the grid the areas cover, split by rows or columns.
 #include "spreadsheet/model/chart_source.h"
 
 #include <algorithm>

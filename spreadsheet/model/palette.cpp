@@ -1,3 +1,4 @@
+// The default palette of 56 colour indexes and the lookups of an index's colour.
 #include "spreadsheet/model/palette.h"
 
 namespace spreadsheet::model {

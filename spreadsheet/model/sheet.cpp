@@ -1,3 +1,4 @@
+// One sheet's contents: cells, layered styles (cell, row, column, sheet), sizes, merges, selection, shapes.
 #include "spreadsheet/model/sheet.h"
 
 #include <algorithm>

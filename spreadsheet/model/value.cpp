@@ -1,3 +1,4 @@
+// Values of every kind, error values with their file codes, and how they compare.
 #include "spreadsheet/model/value.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The workbook's sheets in order, the active sheet, and the revision every change advances.
 #include "spreadsheet/model/workbook.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
+// Application's member table: flags, Workbooks, Sheets, Range, Selection, CopiedPicture, Quit.
 #include "spreadsheet/objects/application.h"
+#include "spreadsheet/objects/property_errors.h"
 
 #include "automation/automation_error.h"
 #include "spreadsheet/objects/chart_elements.h"
@@ -47,8 +49,7 @@ T::Member choice(const char* name, int32_t ApplicationState::*field, std::initia
         [field, values, name = std::string(name)](Application& a, const Variant& v, const Args&) {
             const int value = v.toI4();
             if (std::find(values.begin(), values.end(), value) == values.end())
-                throw AutomationError("Unable to set the " + name + " property of the Application class: " +
-                                      std::to_string(value) + " is not one of its values");
+                unableToSet(name, "Application", std::to_string(value) + " is not one of its values");
             a.state().get()->*field = value;
         });
 }

@@ -1,3 +1,4 @@
+// The 24-bit bitmap of a picture: headers, then rows bottom-up, handed on a run of rows at a time.
 #include "spreadsheet/objects/bitmap_encoding.h"
 
 #include "spreadsheet/bmp/pixel_rows.h"

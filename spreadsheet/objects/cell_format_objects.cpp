@@ -1,4 +1,6 @@
+// Font, Interior, Borders and Border: reading from the top-left cell, writing to every cell of the range.
 #include "spreadsheet/objects/cell_format_objects.h"
+#include "spreadsheet/objects/property_errors.h"
 
 #include "automation/automation_error.h"
 #include "spreadsheet/objects/constants.h"
@@ -28,10 +30,6 @@ struct FormatTarget {
         for (const CellRange& area : areas) sheet.get().applyStyle(area, change);
     }
 };
-
-[[noreturn]] void unableToSet(const std::string& property, const std::string& owner, const std::string& reason) {
-    throw AutomationError("Unable to set the " + property + " property of the " + owner + " class: " + reason);
-}
 
 // A colour index: 1..56 on the palette, or automatic.
 int colorIndexArgument(const Variant& v, const std::string& owner, bool allowNone) {

@@ -1,4 +1,6 @@
+// ChartArea, Legend, titles, axes and their borders: the parts of a chart a client sets.
 #include "spreadsheet/objects/chart_elements.h"
+#include "spreadsheet/objects/property_errors.h"
 
 #include "automation/automation_error.h"
 #include "spreadsheet/numfmt/number_format.h"
@@ -15,10 +17,6 @@ using automation::ObjectRef;
 using automation::Variant;
 
 namespace {
-
-[[noreturn]] void unableToSet(const std::string& property, const std::string& owner, const std::string& reason) {
-    throw AutomationError("Unable to set the " + property + " property of the " + owner + " class: " + reason);
-}
 
 // ---------------------------------------------------------------- Border of a chart element
 

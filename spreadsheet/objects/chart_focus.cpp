@@ -1,3 +1,4 @@
+// Which chart is active and which of its elements is selected, following the spreadsheet's rules.
 #include "spreadsheet/objects/chart_focus.h"
 
 #include "automation/automation_error.h"

@@ -1,3 +1,4 @@
+// Finding a chart by its id on every use, so a handle never outlives its chart unnoticed.
 #include "spreadsheet/objects/chart_handle.h"
 
 #include "automation/automation_error.h"

@@ -1,3 +1,4 @@
+// Charts.Add and Chart.Location: creating chart sheets and moving charts between sheets.
 #include "spreadsheet/objects/chart_location.h"
 
 #include "automation/automation_error.h"

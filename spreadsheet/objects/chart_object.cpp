@@ -1,4 +1,6 @@
+// Chart's member table: type, source data, titles, legend, axes, data table and location.
 #include "spreadsheet/objects/chart_object.h"
+#include "spreadsheet/objects/property_errors.h"
 
 #include "automation/automation_error.h"
 #include "spreadsheet/model/chart_source.h"
@@ -62,8 +64,8 @@ void deleteChart(const ChartHandle& chart) {
 void setChartType(const ChartHandle& chart, const Variant& v) {
     const int type = v.toI4();
     if (type != xl::kChartTypePie && type != xl::kChartTypeLineMarkers)
-        throw AutomationError("Unable to set the ChartType property of the Chart class: " + std::to_string(type) +
-                              " is not a chart type this spreadsheet draws (5 pie, 65 line with markers)");
+        unableToSet("ChartType", "Chart",
+                    std::to_string(type) + " is not a chart type this spreadsheet draws (5 pie, 65 line with markers)");
     chart.change([&](model::Chart& c) { c.type = static_cast<model::ChartType>(type); });
 }
 

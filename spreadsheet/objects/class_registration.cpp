@@ -1,3 +1,4 @@
+// Registering the application class without pictures of ranges (the workbook-only core).
 #include "spreadsheet/objects/class_registration.h"
 
 #include "spreadsheet/objects/application.h"

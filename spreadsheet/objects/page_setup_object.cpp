@@ -1,4 +1,6 @@
+// PageSetup's member table: margins, orientation, paper, zoom and fitting, print area, with their limits.
 #include "spreadsheet/objects/page_setup_object.h"
+#include "spreadsheet/objects/property_errors.h"
 
 #include "automation/automation_error.h"
 #include "spreadsheet/model/a1_notation.h"
@@ -34,8 +36,8 @@ private:
     SheetHandle m_sheet;
 };
 
-[[noreturn]] void unableToSet(const std::string& property, const std::string& reason) {
-    throw AutomationError("Unable to set the " + property + " property of the PageSetup class: " + reason);
+[[noreturn]] void refuse(const std::string& property, const std::string& reason) {
+    unableToSet(property, "PageSetup", reason);
 }
 
 using T = automation::MemberTable<PageSetupObject>;
@@ -46,7 +48,7 @@ T::Member margin(const char* name, double PageSetup::*field) {
         [field, property = std::string(name)](PageSetupObject& p, const Variant& v, const Args&) {
             const double points = v.toDouble();
             if (points < 0 || points >= kMaxMarginPoints)
-                unableToSet(property, automation::formatNumber(points) + " points is not a margin the page can have");
+                refuse(property, automation::formatNumber(points) + " points is not a margin the page can have");
             p.change([&](PageSetup& s) { s.*field = points; });
         });
 }
@@ -55,18 +57,18 @@ void setPrintArea(const PageSetupObject& p, const Variant& v) {
     const std::string text = v.isEmpty() ? std::string() : v.toString();
     if (text.empty()) return p.change([](PageSetup& s) { s.printArea.reset(); });
     const std::optional<model::RangeList> areas = model::parseA1(text);
-    if (!areas) unableToSet("PrintArea", "\"" + text + "\" is not a cell address");
+    if (!areas) refuse("PrintArea", "\"" + text + "\" is not a cell address");
     p.change([&](PageSetup& s) { s.printArea = *areas; });
 }
 
 // Zoom = False fits to pages; a number from 10 to 400 scales the print.
 void setZoom(const PageSetupObject& p, const Variant& v) {
     if (v.type() == automation::VarType::Bool) {
-        if (v.toBool()) unableToSet("Zoom", "True is not a zoom; give a percentage or False");
+        if (v.toBool()) refuse("Zoom", "True is not a zoom; give a percentage or False");
         return p.change([](PageSetup& s) { s.fitToPages = true; });
     }
     const int zoom = v.toI4();
-    if (zoom < 10 || zoom > 400) unableToSet("Zoom", std::to_string(zoom) + " is not between 10 and 400");
+    if (zoom < 10 || zoom > 400) refuse("Zoom", std::to_string(zoom) + " is not between 10 and 400");
     p.change([&](PageSetup& s) {
         s.fitToPages = false;
         s.zoom = zoom;
@@ -79,7 +81,7 @@ T::Member pageCount(const char* name, int PageSetup::*field) {
         name, [field](PageSetupObject& p, const Args&) { return Variant(int32_t(p.setup().*field)); },
         [field, property = std::string(name)](PageSetupObject& p, const Variant& v, const Args&) {
             const int pages = v.type() == automation::VarType::Bool && !v.toBool() ? 0 : v.toI4();
-            if (pages < 0 || pages > 32767) unableToSet(property, std::to_string(pages) + " is not a page count");
+            if (pages < 0 || pages > 32767) refuse(property, std::to_string(pages) + " is not a page count");
             p.change([&](PageSetup& s) { s.*field = pages; });
         });
 }
@@ -107,21 +109,21 @@ const automation::MemberTable<PageSetupObject>& PageSetupObject::members() {
                     [](PageSetupObject& p, const Variant& v, const Args&) {
                         const int value = v.toI4();
                         if (value != kPrintNoComments && value != kPrintInPlace && value != kPrintSheetEnd)
-                            unableToSet("PrintComments", std::to_string(value) + " is not one of its values");
+                            refuse("PrintComments", std::to_string(value) + " is not one of its values");
                         p.change([&](PageSetup& s) { s.printComments = value != kPrintNoComments; });
                     }),
         T::property("Orientation",
                     [](PageSetupObject& p, const Args&) { return Variant(int32_t(p.setup().orientation)); },
                     [](PageSetupObject& p, const Variant& v, const Args&) {
                         const int value = v.toI4();
-                        if (value != 1 && value != 2) unableToSet("Orientation", std::to_string(value) + " is not 1 or 2");
+                        if (value != 1 && value != 2) refuse("Orientation", std::to_string(value) + " is not 1 or 2");
                         p.change([&](PageSetup& s) { s.orientation = static_cast<model::Orientation>(value); });
                     }),
         T::property("PaperSize", [](PageSetupObject& p, const Args&) { return Variant(int32_t(p.setup().paperSize)); },
                     [](PageSetupObject& p, const Variant& v, const Args&) {
                         const int value = v.toI4();
                         if (value < 1 || value > kMaxPaperSize)
-                            unableToSet("PaperSize", std::to_string(value) + " is not a paper size");
+                            refuse("PaperSize", std::to_string(value) + " is not a paper size");
                         p.change([&](PageSetup& s) { s.paperSize = value; });
                     }),
         T::property("Zoom",

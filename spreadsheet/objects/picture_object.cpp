@@ -1,3 +1,4 @@
+// Picture's member table (Width, Height, SaveAsBitmap) over the image an instance holds.
 #include "spreadsheet/objects/picture_object.h"
 
 #include "automation/automation_error.h"

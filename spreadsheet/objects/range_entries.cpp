@@ -1,4 +1,6 @@
+// Typed entries through a range: parsing what a user types, writing it to every cell, reading it back.
 #include "spreadsheet/objects/range_entries.h"
+#include "spreadsheet/objects/property_errors.h"
 
 #include "automation/automation_error.h"
 #include "spreadsheet/formula/formula.h"
@@ -22,9 +24,7 @@ struct PreparedEntry {
     std::shared_ptr<const formula::Formula> formula;
 };
 
-[[noreturn]] void refuse(const std::string& member, const std::string& reason) {
-    throw AutomationError("Unable to set the " + member + " property of the Range class: " + reason);
-}
+[[noreturn]] void refuse(const std::string& member, const std::string& reason) { unableToSet(member, "Range", reason); }
 
 formula::TypedEntry typedEntryOf(const Variant& value, const formula::NumberConventions& conventions,
                                  const std::string& member) {

@@ -1,4 +1,6 @@
+// Range's member table, and how addresses and ranges passed as arguments become areas.
 #include "spreadsheet/objects/range_object.h"
+#include "spreadsheet/objects/property_errors.h"
 
 #include "automation/automation_error.h"
 #include "spreadsheet/model/a1_notation.h"
@@ -23,10 +25,6 @@ using model::CellRange;
 namespace {
 
 using Table = automation::MemberTable<RangeObject>;
-
-[[noreturn]] void unableToSet(const std::string& property, const std::string& reason) {
-    throw AutomationError("Unable to set the " + property + " property: " + reason);
-}
 
 // The 1-based index argument of Item, Rows(n), Columns(n) or Cells(n).
 int indexArgument(const Variant& v, const std::string& member) {

@@ -1,3 +1,4 @@
+// Range.CopyPicture: checking the look and format asked for, then painting the range into the held picture.
 #include "spreadsheet/objects/range_picture.h"
 
 #include "automation/automation_error.h"

@@ -1,4 +1,6 @@
+// Shapes and Shape: the embedded charts of a worksheet in z-order, with their place and size.
 #include "spreadsheet/objects/shape_object.h"
+#include "spreadsheet/objects/property_errors.h"
 
 #include "automation/automation_error.h"
 #include "spreadsheet/objects/constants.h"
@@ -71,9 +73,9 @@ ShapeTable::Member measure(const char* name, double model::ShapeBounds::*field, 
         [field, limit, property = std::string(name)](ShapeObject& s, const Variant& v, const Args&) {
             const double points = v.toDouble();
             if (!std::isfinite(points) || points < 0 || points > limit)
-                throw AutomationError("Unable to set the " + property + " property of the Shape class: " +
-                                      automation::formatNumber(points) + " is not between 0 and " +
-                                      automation::formatNumber(limit) + " points");
+                unableToSet(property, "Shape",
+                            automation::formatNumber(points) + " is not between 0 and " +
+                                automation::formatNumber(limit) + " points");
             model::ShapeBounds bounds = s.shape().bounds;
             bounds.*field = points;
             s.setBounds(bounds);

@@ -1,4 +1,6 @@
+// Renaming, selecting, moving and deleting a sheet, shared by worksheets and chart sheets.
 #include "spreadsheet/objects/sheet_actions.h"
+#include "spreadsheet/objects/property_errors.h"
 
 #include "automation/automation_error.h"
 #include "spreadsheet/objects/arguments.h"
@@ -40,7 +42,7 @@ std::optional<Anchor> anchorArgument(const DocumentRef& doc, const automation::A
 void renameSheet(const SheetHandle& sheet, const Variant& value, const std::string& className) {
     const std::string name = value.toString();
     if (const auto problem = sheetNameProblem(sheet.doc->workbook, sheet.index(), name))
-        throw AutomationError("Unable to set the Name property of the " + className + " class: " + *problem);
+        unableToSet("Name", className, *problem);
     sheet.get().setName(name);
 }
 

@@ -1,3 +1,4 @@
+// Resolving a sheet handle on each use, and the active workbook an instance works on.
 #include "spreadsheet/objects/sheet_handle.h"
 
 #include "automation/automation_error.h"
@@ -19,7 +20,8 @@ bool SheetHandle::isActive() const { return doc->workbook.activeSheetIndex() == 
 SheetHandle SheetHandle::active(const ApplicationStateRef& app) {
     const DocumentRef& doc = app->activeWorkbook;
     if (!doc || doc->closed || doc->workbook.sheetCount() == 0)
-        throw automation::AutomationError("There is no active workbook: add or open one first.", 91);
+        throw automation::AutomationError("There is no active workbook: add or open one first.",
+                                          automation::errors::kObjectVariableNotSet);
     return {app, doc, &doc->workbook.sheet(doc->workbook.activeSheetIndex())};
 }
 

@@ -1,3 +1,4 @@
+// Checking a sheet name against the spreadsheet's rules and finding a free default name.
 #include "spreadsheet/objects/sheet_names.h"
 
 #include "spreadsheet/unicode/utf16.h"

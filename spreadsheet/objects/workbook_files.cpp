@@ -1,3 +1,4 @@
+// SaveAs in the formats the engine writes, and Workbooks.Open of a 97-2003 file.
 #include "spreadsheet/objects/workbook_files.h"
 
 #include "automation/automation_error.h"

@@ -1,3 +1,4 @@
+// Workbook's and Workbooks' member tables: Add, Count, Item, Name, SaveAs, Close.
 #include "spreadsheet/objects/workbook_object.h"
 
 #include "automation/automation_error.h"

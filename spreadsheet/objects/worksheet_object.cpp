@@ -1,3 +1,4 @@
+// Worksheet's and Sheets' member tables: cells, names, counting, items, adding and deleting.
 #include "spreadsheet/objects/worksheet_object.h"
 
 #include "automation/automation_error.h"

@@ -1,3 +1,4 @@
+// Painting cell borders on the boundary lines, each line style as its pixel pattern.
 #include "spreadsheet/render/border_painter.h"
 
 #include "spreadsheet/render/screen_colors.h"

@@ -1,3 +1,4 @@
+// A cell's font as a screen font, with metric-compatible stand-ins for missing families.
 #include "spreadsheet/render/cell_fonts.h"
 
 #include "spreadsheet/render/sheet_geometry.h"

@@ -1,3 +1,4 @@
+// Painting a range's cells: texts placed first, then ground, gridlines, fills, borders and texts.
 #include "spreadsheet/render/cell_painter.h"
 
 #include "spreadsheet/render/border_painter.h"

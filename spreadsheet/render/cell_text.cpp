@@ -1,3 +1,4 @@
+// A cell's display text, colour and alignment, and fitting a number into its cell.
 #include "spreadsheet/render/cell_text.h"
 
 #include "spreadsheet/numfmt/number_format.h"

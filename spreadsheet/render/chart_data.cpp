@@ -1,3 +1,4 @@
+// Reading a chart's values and labels from the cells its series refer to.
 #include "spreadsheet/render/chart_data.h"
 
 #include "spreadsheet/render/cell_text.h"

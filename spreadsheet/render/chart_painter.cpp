@@ -1,3 +1,4 @@
+// Painting an embedded chart: area, title, legend and the pie with its labels.
 #include "spreadsheet/render/chart_painter.h"
 
 #include "spreadsheet/numfmt/number_format.h"

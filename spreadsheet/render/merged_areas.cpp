@@ -1,3 +1,4 @@
+// Merged areas cut to a range, and which cell each shows.
 #include "spreadsheet/render/merged_areas.h"
 
 #include <algorithm>

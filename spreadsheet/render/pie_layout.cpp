@@ -1,3 +1,4 @@
+// Laying out a pie and its labels so that labels never overlap and stay inside the chart.
 #include "spreadsheet/render/pie_layout.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Palette indexes as screen colours, and the sheet surface's own colours.
 #include "spreadsheet/render/screen_colors.h"
 
 namespace spreadsheet::render {

@@ -1,3 +1,4 @@
+// Column widths and row heights in pixels, and where each cell of a range lands.
 #include "spreadsheet/render/sheet_geometry.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Rendering a range: the cells, then the embedded charts over them.
 #include "spreadsheet/render/sheet_renderer.h"
 
 #include "spreadsheet/render/cell_painter.h"

@@ -1,3 +1,4 @@
+// How far a cell's text runs into empty neighbours along its row.
 #include "spreadsheet/render/text_overflow.h"
 
 namespace spreadsheet::render {

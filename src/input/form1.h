@@ -2,6 +2,10 @@
 // thirteen fields, the three push buttons and the frames around them at their
 // designed twip geometry, fills the fields from the settings store when it
 // loads, and ends the program when it is closed.
+//
+// The controls and handlers keep the names of the system this program
+// continues (txtRent, PushButton22_Click, Form_Load, mCreated): they are how
+// its error reports and its users' notes refer to them.
 #pragma once
 
 #include "input/settings_write_notice.h"

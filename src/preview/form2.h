@@ -5,10 +5,14 @@
 // each under its error trap, and shows the result.
 //
 // The generation driver hands over the picture and the workbook path, then
-// shows the window:
-//   form2.setPicture(snapshot);      // loads the window (Form_Load) on first touch
-//   form2.mExcelFile = workbookPath;
-//   form2.show();                    // the first activation sets zoom 1.0 and the bars
+// shows the window (through report::PreviewWindow):
+//   form2.loadPicture(bitmapPath);   // loads the window (Form_Load) on first touch
+//   form2.setExcelFile(workbookPath);
+//   form2.showWindow();              // the first activation sets zoom 1.0 and the bars
+//
+// The controls and handlers keep the names of the system this program
+// continues (Picture1, HScroll1, PushButton6_Click, Form_Activate, mExcelFile):
+// they are how its error reports and its users' notes refer to them.
 #pragma once
 
 #include "preview/zoom_scroll_state.h"

@@ -6,6 +6,8 @@
 // integers, the chart type as a 32-bit integer.
 #include "report/breakeven_charts.h"
 
+#include "report/breakeven_names.h"
+
 #include "report/excel_constants.h"
 #include "report/formatting_primitives.h"
 
@@ -17,12 +19,7 @@ namespace {
 
 using automation::NamedArgs;
 
-constexpr const char* kDataSheet = "Breakeven Analysis Data";
-constexpr const char* kChartSheet = "Breakeven Analysis Chart";
-
 constexpr int16_t kSecondSheet = 2;
-
-constexpr const char* kAmountWithLossesInRed = "#,##0.00_);[Red](#,##0.00)";
 
 // What sets the two pie charts apart; their steps are the same, 34 lines apart.
 struct PieChart {
@@ -113,7 +110,7 @@ void addPieChart(ChartSteps& s, const PieChart& pie) {
     });
     s.run(l + 8, [&] {
         s.held()->call("Location", {},
-                       NamedArgs{{"Where", Variant(xl::kLocationAsObject)}, {"Name", Variant(kDataSheet)}});
+                       NamedArgs{{"Where", Variant(xl::kLocationAsObject)}, {"Name", Variant(kDataSheetName)}});
     });
     s.release();
     s.run(l + 10, [&] { s.setNewestShape("Top", pie.top); });
@@ -157,18 +154,18 @@ void writeLineChart(ChartSteps& s) {
     s.holdActiveChart(l + 2);
     s.run(l + 4, [&] { s.held()->put("ChartType", Variant(xl::kLineMarkers)); });
     s.run(l + 6, [&] {
-        const Variant source = s.sheetNamed(kDataSheet)->get("Range", {Variant(kLineChartSource)});
+        const Variant source = s.sheetNamed(kDataSheetName)->get("Range", {Variant(kLineChartSource)});
         s.held()->call("SetSourceData", {}, NamedArgs{{"Source", source}, {"PlotBy", Variant(xl::kRows)}});
     });
     s.run(l + 8, [&] {
         s.held()->call("Location", {},
-                       NamedArgs{{"Where", Variant(xl::kLocationAsNewSheet)}, {"Name", Variant(kChartSheet)}});
+                       NamedArgs{{"Where", Variant(xl::kLocationAsNewSheet)}, {"Name", Variant(kChartSheetName)}});
     });
     s.release();
     s.run(l + 10, [&] { s.selectActiveChartElement("ChartArea"); });
     s.holdActiveChart(l + 12);
     s.run(l + 14, [&] { s.held()->put("HasTitle", Variant(true)); });
-    s.run(l + 16, [&] { automation::member(s.held(), "ChartTitle", "Characters")->put("Text", Variant(kChartSheet)); });
+    s.run(l + 16, [&] { automation::member(s.held(), "ChartTitle", "Characters")->put("Text", Variant(kChartSheetName)); });
     s.run(l + 18, [&] { axisOf(s, xl::kCategory)->put("HasTitle", Variant(true)); });
     s.run(l + 20, [&] {
         automation::member(axisOf(s, xl::kCategory), "AxisTitle")->put("Text", Variant("Sales Volume (Units)"));
@@ -185,12 +182,12 @@ void writeLineChart(ChartSteps& s) {
 // The chart sheet goes after the second sheet, the data sheet, which is selected again.
 void finish(ChartSteps& s) {
     const int l = kFinishFirstLine;
-    s.run(l, [&] { s.sheetNamed(kChartSheet)->call("Select"); });
+    s.run(l, [&] { s.sheetNamed(kChartSheetName)->call("Select"); });
     s.run(l + 2, [&] {
         const Variant second = s.app()->get("Sheets", {Variant(kSecondSheet)});
-        s.sheetNamed(kChartSheet)->call("Move", {}, NamedArgs{{"After", second}});
+        s.sheetNamed(kChartSheetName)->call("Move", {}, NamedArgs{{"After", second}});
     });
-    s.run(l + 4, [&] { s.sheetNamed(kDataSheet)->call("Select"); });
+    s.run(l + 4, [&] { s.sheetNamed(kDataSheetName)->call("Select"); });
 }
 
 }  // namespace

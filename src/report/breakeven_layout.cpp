@@ -5,6 +5,7 @@
 // doubles, border choices as Booleans.
 #include "report/breakeven_layout.h"
 
+#include "report/breakeven_names.h"
 #include "report/excel_constants.h"
 #include "report/formatting_primitives.h"
 #include "report/sales_volume_grid.h"
@@ -265,7 +266,7 @@ void writeBreakevenLayout(shell::ErrorTrap& trap, const ObjectRef& application, 
     writeSalesVolumeGrid(trap, application);
     // Net profit shows losses in red within parentheses.
     trap.run(kLastLayoutLine, [&] {
-        SetNumberFormat(application, Variant("D41:N41"), Variant("#,##0.00_);[Red](#,##0.00)"));
+        SetNumberFormat(application, Variant("D41:N41"), Variant(kAmountWithLossesInRed));
     });
 }
 

@@ -45,6 +45,21 @@ inline constexpr int16_t kPrimary = 1;
 // Border LineStyle of a chart element: no line.
 inline constexpr int16_t kChartLineNone = 0;
 
+// EnableCancelKey and Cursor of the application.
+inline constexpr int16_t kCancelKeyDisabled = 0;
+inline constexpr int16_t kCancelKeyInterrupt = 1;
+inline constexpr int32_t kCursorWait = 2;
+inline constexpr int32_t kCursorDefault = -4143;
+
+// PageSetup values.
+inline constexpr int32_t kLandscape = 2;
+inline constexpr int16_t kPaperA4 = 9;
+inline constexpr int16_t kPrintNoComments = -4142;
+
+// Range.CopyPicture: the range as shown on screen, as a bitmap.
+inline constexpr int16_t kPictureAppearanceScreen = 1;
+inline constexpr int16_t kPictureFormatBitmap = 2;
+
 // SaveAs FileFormat values: the 97-2003 workbook, the normal workbook of
 // versions up to 11, and the Office Open XML workbook (.xlsx).
 inline constexpr int32_t kExcel8 = 56;

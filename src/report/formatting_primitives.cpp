@@ -11,7 +11,6 @@
 namespace report {
 namespace {
 
-constexpr int kObjectVariableNotSet = 91;  // the runtime's error number for an empty reference
 
 // Member(address).Select on the application: "Range", "Columns" or "Rows".
 void selectOn(const ObjectRef& application, std::string_view member, const Variant& address) {
@@ -38,11 +37,6 @@ ObjectRef selection(const ObjectRef& application) {
 }
 
 }  // namespace
-
-ObjectRef requireApplication(const ObjectRef& application) {
-    if (!application) throw automation::AutomationError("Object variable not set", kObjectVariableNotSet);
-    return application;
-}
 
 void SetColumnWidth(const ObjectRef& application, const std::string& columns, double width) {
     selectOn(application, "Columns", Variant(columns));

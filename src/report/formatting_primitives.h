@@ -6,6 +6,7 @@
 #pragma once
 
 #include "automation/object.h"
+#include "report/application_reference.h"
 
 #include <cstdint>
 #include <string>
@@ -14,9 +15,6 @@ namespace report {
 
 using automation::ObjectRef;
 using automation::Variant;
-
-// The application object, or "Object variable not set" when the reference is empty.
-ObjectRef requireApplication(const ObjectRef& application);
 
 // Columns(columns).Select, then Selection.ColumnWidth = width (a double).
 void SetColumnWidth(const ObjectRef& application, const std::string& columns, double width);

@@ -4,6 +4,8 @@
 #include "report/generate_report0.h"
 
 #include "automation/registry.h"
+#include "report/breakeven_names.h"
+#include "report/excel_constants.h"
 #include "report/excel_instance.h"
 #include "report/generate_report.h"
 #include "report/save_format.h"
@@ -18,11 +20,6 @@ namespace {
 using automation::ObjectRef;
 using automation::Variant;
 
-constexpr const char* kDataSheetName = "Breakeven Analysis Data";
-constexpr int16_t kCancelKeyDisabled = 0;
-constexpr int16_t kCancelKeyInterrupt = 1;
-constexpr int32_t kCursorWait = 2;
-constexpr int32_t kCursorDefault = -4143;
 
 // The object a step works on; an empty reference (its instance was never
 // created) fails the step as the runtime would, instead of crashing.
@@ -52,8 +49,8 @@ void GenerationDriver::GenerateReport0() {
     trap.run(104, [&] { app()->put("ScreenUpdating", Variant(false)); });
     trap.run(106, [&] { app()->put("DisplayAlerts", Variant(false)); });
     trap.run(108, [&] { app()->put("EnableEvents", Variant(false)); });
-    trap.run(110, [&] { app()->put("EnableCancelKey", Variant(kCancelKeyDisabled)); });
-    trap.run(112, [&] { app()->put("Cursor", Variant(kCursorWait)); });
+    trap.run(110, [&] { app()->put("EnableCancelKey", Variant(xl::kCancelKeyDisabled)); });
+    trap.run(112, [&] { app()->put("Cursor", Variant(xl::kCursorWait)); });
     trap.run(116, [&] { workbook = automation::requireObject(automation::member(app(), "Workbooks")->call("Add")); });
 
     // Down to one sheet, then that sheet takes the data sheet's name.
@@ -69,11 +66,11 @@ void GenerationDriver::GenerateReport0() {
     trap.run(126, [&] { automation::requireObject(app()->get("Range", {Variant("C5")}))->call("Select"); });
     trap.run(128, [&] { sheetItem(app(), 1)->call("Select"); });
 
-    trap.run(130, [&] { app()->put("Cursor", Variant(kCursorDefault)); });
+    trap.run(130, [&] { app()->put("Cursor", Variant(xl::kCursorDefault)); });
     trap.run(132, [&] { app()->put("ScreenUpdating", Variant(true)); });
     trap.run(134, [&] { app()->put("DisplayAlerts", Variant(true)); });
     trap.run(136, [&] { app()->put("EnableEvents", Variant(true)); });
-    trap.run(138, [&] { app()->put("EnableCancelKey", Variant(kCancelKeyInterrupt)); });
+    trap.run(138, [&] { app()->put("EnableCancelKey", Variant(xl::kCancelKeyInterrupt)); });
 
     const bool claimed = drawTemporaryWorkbookPath(trap);
     // A save that fails (a full disk, a file-size limit) gives the claimed

@@ -2,6 +2,7 @@
 // given in inches and turned into points by the application itself.
 #include "report/page_setup.h"
 
+#include "report/excel_constants.h"
 #include "report/formatting_primitives.h"
 #include "shell/context_names.h"
 #include "shell/error_report.h"
@@ -15,9 +16,6 @@ using automation::Variant;
 constexpr double kSideMarginInches = 0.7;
 constexpr double kTopBottomMarginInches = 0.5;
 constexpr int16_t kNoHeaderFooterInches = 0;
-constexpr int16_t kPrintNoComments = -4142;
-constexpr int32_t kLandscape = 2;
-constexpr int16_t kPaperA4 = 9;
 constexpr int16_t kOnePage = 1;
 
 // InchesToPoints with the argument's automation type kept (double or 16-bit).
@@ -43,9 +41,9 @@ void PrinterSetup0(const ObjectRef& application, shell::MessageService& messages
     set(110, "BottomMargin", [&] { return inchesToPoints(app, kTopBottomMarginInches); });
     set(112, "HeaderMargin", [&] { return inchesToPoints(app, kNoHeaderFooterInches); });
     set(114, "FooterMargin", [&] { return inchesToPoints(app, kNoHeaderFooterInches); });
-    set(116, "PrintComments", [] { return Variant(kPrintNoComments); });
-    set(118, "Orientation", [] { return Variant(kLandscape); });
-    set(120, "PaperSize", [] { return Variant(kPaperA4); });
+    set(116, "PrintComments", [] { return Variant(xl::kPrintNoComments); });
+    set(118, "Orientation", [] { return Variant(xl::kLandscape); });
+    set(120, "PaperSize", [] { return Variant(xl::kPaperA4); });
     set(122, "Zoom", [] { return Variant(false); });
     set(124, "FitToPagesWide", [] { return Variant(kOnePage); });
     set(126, "FitToPagesTall", [] { return Variant(kOnePage); });

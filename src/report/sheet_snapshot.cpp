@@ -4,6 +4,7 @@
 // so none of those steps are here.
 #include "report/sheet_snapshot.h"
 
+#include "report/excel_constants.h"
 #include "shell/context_names.h"
 #include "shell/error_report.h"
 
@@ -13,8 +14,6 @@ namespace {
 using automation::ObjectRef;
 using automation::Variant;
 
-constexpr int16_t kAppearanceScreen = 1;  // the range as shown on screen
-constexpr int16_t kFormatBitmap = 2;
 
 // Row or Column of the last row or column of the sheet's used range: the
 // item whose number is their count.
@@ -39,7 +38,7 @@ void saveCellsActivesheet(const ObjectRef& workbook, const QString& bitmapPath, 
     trap.run(110, [&] { automation::member(application, {})->put("ScreenUpdating", true); });
     trap.run(122, [&] {
         automation::member(sheet, "UsedRange")
-            ->call("CopyPicture", {}, {{"Appearance", Variant(kAppearanceScreen)}, {"Format", Variant(kFormatBitmap)}});
+            ->call("CopyPicture", {}, {{"Appearance", Variant(xl::kPictureAppearanceScreen)}, {"Format", Variant(xl::kPictureFormatBitmap)}});
     });
     trap.run(126, [&] {
         const ObjectRef picture = automation::member(application, "CopiedPicture");
