@@ -3,10 +3,10 @@
 // when nothing is over the whole part, and the codes that are no fractions.
 #include "spreadsheet/numfmt/closest_fraction.h"
 #include "spreadsheet/numfmt/number_format.h"
+#include "shown_text.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
 namespace spreadsheet::numfmt {
@@ -14,20 +14,9 @@ namespace {
 
 using model::Value;
 
-struct Shown {
-    std::string code;
-    double number;
-    std::string text;
-};
-
-void PrintTo(const Shown& c, std::ostream* os) { *os << "\"" << c.code << "\" on " << c.number; }
-
-class FractionText : public ::testing::TestWithParam<Shown> {};
-
-TEST_P(FractionText, ShowsText) {
-    const Shown& c = GetParam();
-    EXPECT_EQ(NumberFormat::parse(c.code).format(Value::number(c.number)).text, c.text);
-}
+// The suite itself is defined with the other number-format tables.
+using shown_text::NumberText;
+using shown_text::Shown;
 
 const std::vector<Shown> kClosestFraction = {
     {"# ?/?", 5.75, "5 3/4"},
@@ -42,7 +31,7 @@ const std::vector<Shown> kClosestFraction = {
     {"# ?/? \"in\"", 2.5, "2 1/2 in"},  // literals after the fraction stay
     {"# ?/?", -7.25, "-7 1/4"},
 };
-INSTANTIATE_TEST_SUITE_P(ClosestFraction, FractionText, ::testing::ValuesIn(kClosestFraction));
+INSTANTIATE_TEST_SUITE_P(ClosestFraction, NumberText, ::testing::ValuesIn(kClosestFraction));
 
 const std::vector<Shown> kFixedDenominator = {
     {"# ?/4", 2.5, "2 2/4"},            // the denominator stays as given, never reduced
@@ -53,7 +42,7 @@ const std::vector<Shown> kFixedDenominator = {
     {"?/4", 0, "0/4"},
     {"# ?/100000", 0.5, " 50000/100000"},
 };
-INSTANTIATE_TEST_SUITE_P(FixedDenominator, FractionText, ::testing::ValuesIn(kFixedDenominator));
+INSTANTIATE_TEST_SUITE_P(FixedDenominator, NumberText, ::testing::ValuesIn(kFixedDenominator));
 
 const std::vector<Shown> kNothingOver = {
     {"# ?/?", 4, "4    "},              // spaces where "n/d" would stand, so fractions line up
@@ -65,7 +54,7 @@ const std::vector<Shown> kNothingOver = {
     {"?\?/??", 0, " 0/1 "},              // an improper fraction shows its zero numerator
     {"?\?/??", 0.001, " 0/1 "},
 };
-INSTANTIATE_TEST_SUITE_P(NothingOverTheWholePart, FractionText, ::testing::ValuesIn(kNothingOver));
+INSTANTIATE_TEST_SUITE_P(NothingOverTheWholePart, NumberText, ::testing::ValuesIn(kNothingOver));
 
 const std::vector<Shown> kImproperAndLarge = {
     {"?\?/??", 2.75, "11/4 "},
@@ -76,7 +65,7 @@ const std::vector<Shown> kImproperAndLarge = {
     {"# ?/?%", 0.015, "1 1/2%"},        // scaled by the percent sign first
     {"# ?/?????????", 0.1, " 1/10       "},  // the denominator pads on its right
 };
-INSTANTIATE_TEST_SUITE_P(ImproperAndLarge, FractionText, ::testing::ValuesIn(kImproperAndLarge));
+INSTANTIATE_TEST_SUITE_P(ImproperAndLarge, NumberText, ::testing::ValuesIn(kImproperAndLarge));
 
 const std::vector<Shown> kNotFractions = {
     {"0/-", 5, "5/-"},                  // nothing to divide by after the "/": a literal
@@ -84,7 +73,7 @@ const std::vector<Shown> kNotFractions = {
     {"0\\/0", 5, "0/5"},                // an escaped "/" is a literal between two digits of one number
     {"m/d/yyyy", 2.5, "2.5"},           // a date's "/"
 };
-INSTANTIATE_TEST_SUITE_P(NotFractions, FractionText, ::testing::ValuesIn(kNotFractions));
+INSTANTIATE_TEST_SUITE_P(NotFractions, NumberText, ::testing::ValuesIn(kNotFractions));
 
 TEST(FractionCodes, RefusesWhatAFractionCannotHold) {
     for (const char* code : {"# ?/?.0", "0.0 ?/?.0", "# ?/?E+0", "# ?/16?"})

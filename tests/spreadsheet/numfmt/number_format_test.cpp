@@ -2,6 +2,7 @@
 // scaling, percent, rounding, literals, padding, scientific notation, General and
 // date codes, conditions, and the formats of the break-even sheet.
 #include "spreadsheet/numfmt/number_format.h"
+#include "shown_text.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,8 @@ namespace {
 
 using model::Value;
 
-struct Shown {
-    std::string code;
-    double number;
-    std::string text;
-};
-
-void PrintTo(const Shown& c, std::ostream* os) { *os << "\"" << c.code << "\" on " << c.number; }
-
-class NumberText : public ::testing::TestWithParam<Shown> {};
+using shown_text::NumberText;
+using shown_text::Shown;
 
 TEST_P(NumberText, ShowsText) {
     const Shown& c = GetParam();
