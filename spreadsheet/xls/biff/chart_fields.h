@@ -71,7 +71,13 @@ inline constexpr uint8_t kAutomatic = 0;  // nothing given: numbered categories,
 inline constexpr uint8_t kLiteral = 1;    // text in a SeriesText record, or none
 inline constexpr uint8_t kReference = 2;  // the formula refers to cells
 inline constexpr std::size_t kFixedSize = 8;  // id, rt, flags, ifmt, formula length
+inline constexpr std::size_t kFlagsAndFormatSize = 4;  // between rt and the formula's length
 }  // namespace brai
+
+// SeriesText: the literal name of a series or the text of a Text block.
+namespace seriestext {
+inline constexpr std::size_t kReservedSize = 2;  // before the short string
+}  // namespace seriestext
 
 namespace dataformat {
 inline constexpr uint16_t kWholeSeries = 0xFFFF;  // xi: the format applies to every point
@@ -145,6 +151,7 @@ inline constexpr uint16_t kVaryColors = 0x0001;  // each point its own colour, a
 }  // namespace chartformat
 
 namespace pierec {
+inline constexpr std::size_t kFlagsOffset = 4;  // after the first slice's angle and the hole size
 inline constexpr uint16_t kLeaderLines = 0x0002;
 }  // namespace pierec
 
@@ -173,6 +180,7 @@ inline constexpr uint16_t kChart = 5;   // MDCHART
 }  // namespace posrec
 
 namespace textrec {
+inline constexpr std::size_t kFlagsOffset = 2 + 2 + 4 + 16;  // after alignment, background, colour, position
 inline constexpr uint8_t kCenter = 2;
 inline constexpr uint16_t kTransparent = 1;
 inline constexpr uint16_t kAutoColor = 0x0001;

@@ -78,12 +78,29 @@ public:
     model::Chart read(RecordReader& reader);
 
 private:
+    using Handler = void (ChartReader::*)(const Record&);
+    static Handler handlerFor(uint16_t id);
+
     void onRecord(const Record& r);
     void onEnd();
     uint16_t innermost() const { return m_blocks.empty() ? 0 : m_blocks.back(); }
     bool inside(uint16_t id) const;
+    void readBegin(const Record& r);
+    void readEnd(const Record& r);
+    void readSeries(const Record& r);
     void readBrai(const Record& r);
+    void readSeriesText(const Record& r);
     void readText(const Record& r);
+    void readObjectLink(const Record& r);
+    void readDataLabExtContents(const Record& r);
+    void readPie(const Record& r);
+    void readOtherChartGroup(const Record& r);
+    void readLegend(const Record& r);
+    void readDataTable(const Record& r);
+    void readCrtLine(const Record& r);
+    void readFrame(const Record& r);
+    void readLineFormat(const Record& r);
+    void readAxis(const Record& r);
     void readAttachedLabel(const Record& r);
     void readNumberFormat(const Record& r);
     void finishText();
@@ -167,80 +184,117 @@ void ChartReader::finishDataLabels() {
     }
 }
 
-void ChartReader::onRecord(const Record& r) {
-    switch (r.id) {
-    case record::kBegin:
-        if (m_blocks.size() >= kMaxDepth) throwDamaged("the chart's Begin blocks nest too deeply");
-        m_blocks.push_back(m_previous);
-        return;
-    case record::kEnd: onEnd(); return;
-    case record::kSeries:
-        m_series.emplace();
-        m_seriesValid = false;
-        m_seriesLabelFlags.reset();
-        return;
-    case record::kBrai: readBrai(r); return;
-    case record::kSeriesText:
-        if (m_text && innermost() == record::kText) {
-            ByteCursor in(r.body, "a SeriesText record");
-            in.u16();
-            m_text->text = unicode::utf8FromUtf16(in.shortString());
-        }
-        return;
-    case record::kText: readText(r); return;
-    case record::kObjectLink:
-        if (m_text && innermost() == record::kText) {
-            ByteCursor in(r.body, "an ObjectLink record");
-            m_text->link = in.u16();
-            m_text->linkSeries = in.u16();
-            m_text->linkPoint = in.u16();
-        }
-        return;
-    case record::kAttachedLabel: readAttachedLabel(r); return;
-    case record::kDataLabExtContents:
-        if (m_text && r.body.size() >= datalabext::kHeaderSize + 2) {
-            ByteCursor in(r.body, "a DataLabExtContents record");
-            in.skip(datalabext::kHeaderSize);
-            m_text->extended = in.u16();
-        }
-        return;
-    case record::kPie:
-        m_chart.type = model::ChartType::Pie;
-        if (r.body.size() >= 6) {
-            ByteCursor in(r.body, "a Pie record");
-            in.skip(4);  // first slice angle, hole size
-            m_chart.dataLabels.hasLeaderLines = (in.u16() & pierec::kLeaderLines) != 0;
-        }
-        return;
-    case record::kLine:
-    case record::kBar:
-    case record::kArea:
-    case record::kScatter:
-    case record::kRadar:
-    case record::kRadarArea:
-    case record::kSurf:
-    case record::kBopPop: m_chart.type = model::ChartType::LineMarkers; return;
-    case record::kLegend:
-        if (!inside(record::kDat)) m_chart.legend.visible = true;  // a data table has a legend of its own
-        return;
-    case record::kDat: m_chart.hasDataTable = true; return;
-    case record::kCrtLine:
-        if (ByteCursor(r.body, "a CrtLine record").u16() == crtline::kLeaderLines) m_chart.dataLabels.hasLeaderLines = true;
-        return;
-    case record::kFrame: m_frameOwner = innermost(); return;
-    case record::kLineFormat:
-        if (innermost() != record::kFrame) return;
-        if (m_frameOwner == record::kChart) m_chart.chartAreaBorder = borderFromLineFormat(r);
-        if (m_frameOwner == record::kLegend && !inside(record::kDat))
-            m_chart.legend.border = borderFromLineFormat(r);
-        return;
-    case record::kAxis: m_axis = ByteCursor(r.body, "an Axis record").u16(); return;
-    case record::kIFmtRecord: readNumberFormat(r); return;
-    default:
-        if (m_pageSetup) readPageSetupRecord(r, *m_pageSetup);
-        return;
-    }
+// Each record the reader takes, and the member that reads it. Every other
+// record of a chart sheet may be one of its page setup.
+ChartReader::Handler ChartReader::handlerFor(uint16_t id) {
+    struct HandledRecord {
+        uint16_t id;
+        Handler read;
+    };
+    static constexpr HandledRecord kHandlers[] = {
+        {record::kBegin, &ChartReader::readBegin},
+        {record::kEnd, &ChartReader::readEnd},
+        {record::kSeries, &ChartReader::readSeries},
+        {record::kBrai, &ChartReader::readBrai},
+        {record::kSeriesText, &ChartReader::readSeriesText},
+        {record::kText, &ChartReader::readText},
+        {record::kObjectLink, &ChartReader::readObjectLink},
+        {record::kAttachedLabel, &ChartReader::readAttachedLabel},
+        {record::kDataLabExtContents, &ChartReader::readDataLabExtContents},
+        {record::kPie, &ChartReader::readPie},
+        {record::kLine, &ChartReader::readOtherChartGroup},
+        {record::kBar, &ChartReader::readOtherChartGroup},
+        {record::kArea, &ChartReader::readOtherChartGroup},
+        {record::kScatter, &ChartReader::readOtherChartGroup},
+        {record::kRadar, &ChartReader::readOtherChartGroup},
+        {record::kRadarArea, &ChartReader::readOtherChartGroup},
+        {record::kSurf, &ChartReader::readOtherChartGroup},
+        {record::kBopPop, &ChartReader::readOtherChartGroup},
+        {record::kLegend, &ChartReader::readLegend},
+        {record::kDat, &ChartReader::readDataTable},
+        {record::kCrtLine, &ChartReader::readCrtLine},
+        {record::kFrame, &ChartReader::readFrame},
+        {record::kLineFormat, &ChartReader::readLineFormat},
+        {record::kAxis, &ChartReader::readAxis},
+        {record::kIFmtRecord, &ChartReader::readNumberFormat},
+    };
+    for (const HandledRecord& handled : kHandlers)
+        if (handled.id == id) return handled.read;
+    return nullptr;
 }
+
+void ChartReader::onRecord(const Record& r) {
+    if (const Handler read = handlerFor(r.id))
+        (this->*read)(r);
+    else if (m_pageSetup)
+        readPageSetupRecord(r, *m_pageSetup);
+}
+
+void ChartReader::readBegin(const Record&) {
+    if (m_blocks.size() >= kMaxDepth) throwDamaged("the chart's Begin blocks nest too deeply");
+    m_blocks.push_back(m_previous);
+}
+
+void ChartReader::readEnd(const Record&) { onEnd(); }
+
+void ChartReader::readSeries(const Record&) {
+    m_series.emplace();
+    m_seriesValid = false;
+    m_seriesLabelFlags.reset();
+}
+
+void ChartReader::readSeriesText(const Record& r) {
+    if (!m_text || innermost() != record::kText) return;
+    ByteCursor in(r.body, "a SeriesText record");
+    in.skip(seriestext::kReservedSize);
+    m_text->text = unicode::utf8FromUtf16(in.shortString());
+}
+
+void ChartReader::readObjectLink(const Record& r) {
+    if (!m_text || innermost() != record::kText) return;
+    ByteCursor in(r.body, "an ObjectLink record");
+    m_text->link = in.u16();
+    m_text->linkSeries = in.u16();
+    m_text->linkPoint = in.u16();
+}
+
+void ChartReader::readDataLabExtContents(const Record& r) {
+    if (!m_text || r.body.size() < datalabext::kHeaderSize + 2) return;
+    ByteCursor in(r.body, "a DataLabExtContents record");
+    in.skip(datalabext::kHeaderSize);
+    m_text->extended = in.u16();
+}
+
+void ChartReader::readPie(const Record& r) {
+    m_chart.type = model::ChartType::Pie;
+    if (r.body.size() < pierec::kFlagsOffset + 2) return;
+    ByteCursor in(r.body, "a Pie record");
+    in.skip(pierec::kFlagsOffset);
+    m_chart.dataLabels.hasLeaderLines = (in.u16() & pierec::kLeaderLines) != 0;
+}
+
+// The model draws every chart group that is not a pie as lines with markers.
+void ChartReader::readOtherChartGroup(const Record&) { m_chart.type = model::ChartType::LineMarkers; }
+
+void ChartReader::readLegend(const Record&) {
+    if (!inside(record::kDat)) m_chart.legend.visible = true;  // a data table has a legend of its own
+}
+
+void ChartReader::readDataTable(const Record&) { m_chart.hasDataTable = true; }
+
+void ChartReader::readCrtLine(const Record& r) {
+    if (ByteCursor(r.body, "a CrtLine record").u16() == crtline::kLeaderLines) m_chart.dataLabels.hasLeaderLines = true;
+}
+
+void ChartReader::readFrame(const Record&) { m_frameOwner = innermost(); }
+
+void ChartReader::readLineFormat(const Record& r) {
+    if (innermost() != record::kFrame) return;
+    if (m_frameOwner == record::kChart) m_chart.chartAreaBorder = borderFromLineFormat(r);
+    if (m_frameOwner == record::kLegend && !inside(record::kDat)) m_chart.legend.border = borderFromLineFormat(r);
+}
+
+void ChartReader::readAxis(const Record& r) { m_axis = ByteCursor(r.body, "an Axis record").u16(); }
 
 void ChartReader::onEnd() {
     if (m_blocks.empty()) throwDamaged("the chart has an End record without its Begin");
@@ -267,7 +321,7 @@ void ChartReader::readBrai(const Record& r) {
     ByteCursor in(r.body, "a BRAI record");
     const uint8_t id = in.u8();
     const uint8_t type = in.u8();
-    in.skip(4);  // flags and number format
+    in.skip(brai::kFlagsAndFormatSize);
     const Bytes tokens = in.take(in.u16());
     if (type != brai::kReference || tokens.empty()) return;
     const std::optional<model::ChartReference> reference = chartReferenceFromTokens(tokens, m_externs);
@@ -287,7 +341,7 @@ void ChartReader::readBrai(const Record& r) {
 
 void ChartReader::readText(const Record& r) {
     ByteCursor in(r.body, "a Text record");
-    in.skip(2 + 2 + 4 + 16);  // alignment, background, colour, position
+    in.skip(textrec::kFlagsOffset);
     m_text = TextBlock{in.u16(), std::nullopt, {}, 0, 0, inside(record::kLegend)};
 }
 
