@@ -15,4 +15,7 @@ function(quorvane_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_link_libraries(${name} PUBLIC quorvane_options ${ARG_LINKS})
+  quorvane_register_library(${name})
 endfunction()
+
+include(QuorvaneIncludeRules)

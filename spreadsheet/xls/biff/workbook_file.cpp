@@ -3,9 +3,9 @@
 #include "spreadsheet/xls/biff/workbook_file.h"
 
 #include "spreadsheet/xls/biff/document_properties.h"
-#include "spreadsheet/xls/biff/save_plan.h"
-#include "spreadsheet/xls/biff/workbook_reader.h"
-#include "spreadsheet/xls/biff/workbook_writer.h"
+#include "spreadsheet/xls/biff/reader/workbook_reader.h"
+#include "spreadsheet/xls/biff/writer/save_plan.h"
+#include "spreadsheet/xls/biff/writer/workbook_writer.h"
 #include "spreadsheet/xls/ole/compound_file_reader.h"
 #include "spreadsheet/xls/ole/compound_file_writer.h"
 #include "spreadsheet/xls/ole/ole_error.h"

@@ -13,7 +13,7 @@
 #include "files/file_replace.h"
 #include "spreadsheet/formula/evaluator.h"
 #include "spreadsheet/model/workbook.h"
-#include "spreadsheet/xls/biff/xls_error.h"
+#include "spreadsheet/xls/biff/records/xls_error.h"
 
 #include <chrono>
 #include <cstdint>

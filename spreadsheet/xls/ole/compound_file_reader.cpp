@@ -4,7 +4,8 @@
 // every chain walk remembers where it has been, so a loop is an error, not a hang.
 #include "spreadsheet/xls/ole/compound_file_reader.h"
 
-#include "spreadsheet/xls/ole/byte_order.h"
+#include "spreadsheet/xls/hex_text.h"
+#include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/ole/entry_name.h"
 #include "spreadsheet/xls/ole/layout.h"
 #include "spreadsheet/xls/ole/ole_error.h"
@@ -21,13 +22,6 @@ namespace {
 [[noreturn]] void damaged(const std::string& what) { throw OleError(OleErrorKind::Damaged, what); }
 
 std::string number(uint64_t value) { return std::to_string(value); }
-
-std::string hex(uint32_t value, int digits = 8) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text = "0x";
-    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += kDigits[(value >> shift) & 0xF];
-    return text;
-}
 
 uint64_t unitsFor(uint64_t bytes, uint64_t unit) { return bytes / unit + (bytes % unit != 0 ? 1 : 0); }
 
@@ -69,7 +63,7 @@ void CompoundFileReader::readHeader() {
         damaged("it ends inside the header, after " + number(head.size()) + " of " + number(kHeaderSize) +
                 " bytes");
     if (const uint16_t mark = getU16(head, header::kByteOrder); mark != kByteOrderMark)
-        throw OleError(OleErrorKind::Unsupported, "the byte order mark is " + hex(mark, 4) + ", not 0xFFFE");
+        throw OleError(OleErrorKind::Unsupported, "the byte order mark is " + hexText(mark, 4) + ", not 0xFFFE");
     m_majorVersion = getU16(head, header::kMajorVersion);
     const uint16_t shift = getU16(head, header::kSectorShift);
     if (!(m_majorVersion == kMajorVersion3 && shift == kSectorShiftV3) &&
@@ -141,7 +135,7 @@ std::vector<uint32_t> CompoundFileReader::followChain(uint32_t start, const std:
     std::vector<bool> seen(table.size(), false);
     for (uint32_t current = start; current != kEndOfChain && chain.size() < limit; current = table[current]) {
         if (current > kMaxRegularSector)
-            damaged("the sector chain of " + what + " meets the marker " + hex(current) + " after " +
+            damaged("the sector chain of " + what + " meets the marker " + hexText(current, 8) + " after " +
                     number(chain.size()) + " sectors");
         if (current >= table.size())
             damaged("the sector chain of " + what + " points to sector " + number(current) +

@@ -3,7 +3,7 @@
 // written, so every table knows its final position.
 #include "spreadsheet/xls/ole/compound_file_writer.h"
 
-#include "spreadsheet/xls/ole/byte_order.h"
+#include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/ole/directory_tree.h"
 #include "spreadsheet/xls/ole/entry_name.h"
 #include "spreadsheet/xls/ole/layout.h"

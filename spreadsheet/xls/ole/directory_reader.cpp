@@ -4,7 +4,7 @@
 #include "spreadsheet/xls/ole/directory_reader.h"
 
 #include "spreadsheet/unicode/utf16.h"
-#include "spreadsheet/xls/ole/byte_order.h"
+#include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/ole/ole_error.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 // may come padded to four bytes, as the format document has them, or
 // unpadded, as Office documents have them: zero bytes up to the next multiple
 // of four are taken as padding.
-#include "spreadsheet/xls/ole/byte_order.h"
+#include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/ole/code_page_text.h"
 #include "spreadsheet/xls/ole/ole_error.h"
 #include "spreadsheet/xls/ole/property_set.h"

@@ -6,6 +6,7 @@
 #include "spreadsheet/xls/tokens/formula_tokens.h"
 
 #include "spreadsheet/formula/parser.h"
+#include "spreadsheet/xls/hex_text.h"
 #include "spreadsheet/xls/tokens/ptg_ids.h"
 #include "spreadsheet/xls/tokens/reference_fields.h"
 #include "spreadsheet/xls/tokens/short_string.h"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace spreadsheet::xls::tokens {
 namespace {
@@ -22,12 +22,6 @@ namespace {
 using formula::Node;
 using formula::NodeKind;
 using formula::NodePtr;
-
-std::string hex(unsigned value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value);
-    return text;
-}
 
 class FormulaDecompiler {
 public:
@@ -80,7 +74,7 @@ NodePtr FormulaDecompiler::decompile() {
 void FormulaDecompiler::decodeToken() {
     m_in.beginToken();
     const uint8_t id = m_in.u8();
-    if (id & ptg::kReservedBit) m_in.fail("unknown formula token " + hex(id));
+    if (id & ptg::kReservedBit) m_in.fail("unknown formula token " + hexText(id, 2));
     if (id >= ptg::kClassReference) {
         decodeClassed(id);
         return;
@@ -91,7 +85,7 @@ void FormulaDecompiler::decodeToken() {
     case ptg::kTbl: m_in.fail("a data table formula, which is not supported,");
     case ptg::kAttr: decodeAttribute(); return;
     case ptg::kIsect: m_in.fail("the intersection operator, which is not supported,");
-    default: m_in.fail("unknown formula token " + hex(id));
+    default: m_in.fail("unknown formula token " + hexText(id, 2));
     }
 }
 
@@ -114,7 +108,7 @@ bool FormulaDecompiler::decodeLiteral(uint8_t id) {
     case ptg::kErr: {
         const uint8_t code = m_in.u8();
         const std::optional<model::ErrorCode> error = errorCodeFor(code);
-        if (!error) m_in.fail("unknown error code " + hex(code));
+        if (!error) m_in.fail("unknown error code " + hexText(code, 2));
         push(Node::makeError(*error), 1);
         return true;
     }
@@ -175,7 +169,7 @@ void FormulaDecompiler::decodeClassed(uint8_t id) {
     case ptg::kName: m_in.fail("a defined name, which is not supported,");
     case ptg::kNameX: m_in.fail("an external name, which is not supported,");
     case ptg::kArray: m_in.fail("an array constant, which is not supported,");
-    default: m_in.fail("unknown formula token " + hex(id));
+    default: m_in.fail("unknown formula token " + hexText(id, 2));
     }
 }
 
@@ -184,7 +178,7 @@ void FormulaDecompiler::decodeClassed(uint8_t id) {
 void FormulaDecompiler::decodeAttribute() {
     const uint8_t flags = m_in.u8();
     const uint16_t data = m_in.u16();
-    if (flags == 0 || (flags & ~ptg::kAttrKnownBits) != 0) m_in.fail("unknown attribute token " + hex(flags));
+    if (flags == 0 || (flags & ~ptg::kAttrKnownBits) != 0) m_in.fail("unknown attribute token " + hexText(flags, 2));
     if (flags & ptg::kAttrSum) {
         const Operand operand = pop();
         push(Node::makeFunction("SUM", {operand.node}), operand.depth + 1);

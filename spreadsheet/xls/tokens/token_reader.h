@@ -3,9 +3,9 @@
 // belongs to.
 #pragma once
 
+#include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/tokens/formula_tokens.h"
 
-#include <bit>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -28,16 +28,15 @@ public:
     }
     uint16_t u16() {
         need(2);
-        const auto value = static_cast<uint16_t>(m_bytes[m_position] | (m_bytes[m_position + 1] << 8));
+        const uint16_t value = getU16(m_bytes, m_position);
         m_position += 2;
         return value;
     }
     double f64() {
         need(8);
-        uint64_t bits = 0;
-        for (int i = 7; i >= 0; --i) bits = (bits << 8) | m_bytes[m_position + static_cast<size_t>(i)];
+        const double value = getF64(m_bytes, m_position);
         m_position += 8;
-        return std::bit_cast<double>(bits);
+        return value;
     }
     void skip(size_t count) {
         need(count);

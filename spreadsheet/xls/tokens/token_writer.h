@@ -2,10 +2,13 @@
 // 16-bit fields written before their value was known (IF's jump offsets).
 #pragma once
 
+#include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/tokens/formula_tokens.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 namespace spreadsheet::xls::tokens {
@@ -13,25 +16,22 @@ namespace spreadsheet::xls::tokens {
 class TokenWriter {
 public:
     void u8(uint8_t value) { m_bytes.push_back(value); }
-    void u16(uint16_t value) {
-        u8(static_cast<uint8_t>(value & 0xFF));
-        u8(static_cast<uint8_t>(value >> 8));
-    }
+    void u16(uint16_t value) { append(littleEndianBytes(value)); }
     // An IEEE 754 double, least significant byte first.
-    void f64(double value) {
-        const auto bits = std::bit_cast<uint64_t>(value);
-        for (int shift = 0; shift < 64; shift += 8) u8(static_cast<uint8_t>(bits >> shift));
-    }
+    void f64(double value) { append(littleEndianBytes(std::bit_cast<uint64_t>(value))); }
     // Overwrites a 16-bit field at a position already written.
     void patchU16(size_t at, uint16_t value) {
-        m_bytes.at(at) = static_cast<uint8_t>(value & 0xFF);
-        m_bytes.at(at + 1) = static_cast<uint8_t>(value >> 8);
+        if (at + 2 > m_bytes.size()) throw std::out_of_range("a token patch past the bytes written");
+        putU16(m_bytes, at, value);
     }
 
     size_t size() const { return m_bytes.size(); }
     std::vector<uint8_t> take() { return std::move(m_bytes); }
 
 private:
+    template <std::size_t N>
+    void append(const std::array<uint8_t, N>& bytes) { m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end()); }
+
     std::vector<uint8_t> m_bytes;
 };
 

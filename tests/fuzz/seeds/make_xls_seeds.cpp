@@ -9,6 +9,7 @@
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/biff/workbook_file.h"
+#include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/ole/compound_file_writer.h"
 
 #include <cstdio>
@@ -138,7 +139,7 @@ Bytes fileOf(Bytes stream) {
 
 // ---------------------------------------------------------------- patching saved streams
 
-uint16_t le16(const Bytes& b, std::size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
+uint16_t le16(const Bytes& b, std::size_t at) { return spreadsheet::xls::getU16(b, at); }
 
 // Calls `patch(stream, body offset)` for the nth record with this id; throws when there is none.
 void patchRecord(Bytes& stream, uint16_t id, int nth, const std::function<void(Bytes&, std::size_t)>& patch) {

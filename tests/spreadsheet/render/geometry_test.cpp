@@ -2,8 +2,8 @@
 // writer stores, and where a range's cells land in its picture.
 #include "picture_probes.h"
 #include "spreadsheet/render/sheet_geometry.h"
-#include "spreadsheet/xls/biff/record_fields.h"
-#include "spreadsheet/xls/biff/value_encodings.h"
+#include "spreadsheet/xls/biff/records/record_fields.h"
+#include "spreadsheet/xls/biff/records/value_encodings.h"
 
 using spreadsheet::model::CellRange;
 using namespace spreadsheet::render;

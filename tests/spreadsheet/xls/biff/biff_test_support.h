@@ -9,6 +9,7 @@
 #include "spreadsheet/model/a1_notation.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/biff/workbook_file.h"
+#include "spreadsheet/xls/little_endian.h"
 
 #include <gtest/gtest.h>
 
@@ -155,16 +156,16 @@ struct RecordInfo {
 inline std::vector<RecordInfo> records(const std::vector<uint8_t>& stream) {
     std::vector<RecordInfo> out;
     for (std::size_t at = 0; at + 4 <= stream.size();) {
-        const uint16_t id = static_cast<uint16_t>(stream[at] | stream[at + 1] << 8);
-        const std::size_t size = static_cast<std::size_t>(stream[at + 2] | stream[at + 3] << 8);
+        const uint16_t id = spreadsheet::xls::getU16(stream, at);
+        const std::size_t size = spreadsheet::xls::getU16(stream, at + 2);
         out.push_back({id, at, std::vector<uint8_t>(stream.begin() + at + 4, stream.begin() + at + 4 + size)});
         at += 4 + size;
     }
     return out;
 }
 
-inline uint16_t le16(const std::vector<uint8_t>& b, std::size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
-inline uint32_t le32(const std::vector<uint8_t>& b, std::size_t at) { return le16(b, at) | uint32_t{le16(b, at + 2)} << 16; }
+inline uint16_t le16(std::span<const uint8_t> b, std::size_t at) { return spreadsheet::xls::getU16(b, at); }
+inline uint32_t le32(std::span<const uint8_t> b, std::size_t at) { return spreadsheet::xls::getU32(b, at); }
 
 using ScratchFolder = testing_support::ScratchFolder;
 

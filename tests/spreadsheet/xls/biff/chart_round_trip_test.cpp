@@ -6,7 +6,7 @@
 #include "chart_test_support.h"
 #include "sample_workbooks.h"
 
-#include "spreadsheet/xls/biff/chart_fields.h"
+#include "spreadsheet/xls/biff/charts/chart_fields.h"
 
 #include <gmock/gmock.h>
 

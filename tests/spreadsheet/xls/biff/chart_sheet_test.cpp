@@ -6,8 +6,8 @@
 #include "chart_samples.h"
 #include "chart_test_support.h"
 
-#include "spreadsheet/xls/biff/chart_fields.h"
-#include "spreadsheet/xls/biff/record_fields.h"
+#include "spreadsheet/xls/biff/charts/chart_fields.h"
+#include "spreadsheet/xls/biff/records/record_fields.h"
 
 #include <gmock/gmock.h>
 

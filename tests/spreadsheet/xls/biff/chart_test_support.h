@@ -5,8 +5,9 @@
 
 #include "biff_test_support.h"
 
-#include "spreadsheet/xls/biff/chart_record_ids.h"
-#include "spreadsheet/xls/biff/record_ids.h"
+#include "spreadsheet/xls/biff/charts/chart_record_ids.h"
+#include "spreadsheet/xls/biff/records/record_ids.h"
+#include "spreadsheet/xls/hex_text.h"
 
 #include <map>
 #include <string>
@@ -40,7 +41,7 @@ inline const std::map<uint16_t, std::string>& chartRecordNames() {
 
 inline std::string recordName(uint16_t id) {
     const auto it = chartRecordNames().find(id);
-    return it == chartRecordNames().end() ? biff::hex16(id) : it->second;
+    return it == chartRecordNames().end() ? spreadsheet::xls::hexText(id, 4) : it->second;
 }
 
 // The records of the substream that starts at `offset`, through its EOF

@@ -5,7 +5,7 @@
 #include "biff_test_support.h"
 #include "sample_workbooks.h"
 
-#include "spreadsheet/xls/biff/record_ids.h"
+#include "spreadsheet/xls/biff/records/record_ids.h"
 #include "spreadsheet/xls/ole/compound_file_writer.h"
 
 #include <functional>

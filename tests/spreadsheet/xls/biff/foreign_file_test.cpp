@@ -5,8 +5,8 @@
 #include "biff_test_support.h"
 #include "sample_workbooks.h"
 
-#include "spreadsheet/xls/biff/record_fields.h"
-#include "spreadsheet/xls/biff/record_ids.h"
+#include "spreadsheet/xls/biff/records/record_fields.h"
+#include "spreadsheet/xls/biff/records/record_ids.h"
 
 #include <gmock/gmock.h>
 

@@ -8,7 +8,8 @@
 #include "chart_test_support.h"
 #include "sample_workbooks.h"
 
-#include "spreadsheet/xls/biff/chart_fields.h"
+#include "spreadsheet/xls/biff/charts/chart_fields.h"
+#include "spreadsheet/xls/hex_text.h"
 
 #include <gmock/gmock.h>
 
@@ -30,7 +31,7 @@ void put16(std::vector<uint8_t>& b, std::size_t at, uint16_t v) {
 std::size_t bodyOf(const std::vector<uint8_t>& stream, uint16_t id, int nth = 0) {
     for (const RecordInfo& r : records(stream))
         if (r.id == id && nth-- == 0) return r.offset + 4;
-    ADD_FAILURE() << "no record " << biff::hex16(id);
+    ADD_FAILURE() << "no record " << spreadsheet::xls::hexText(id, 4);
     return 0;
 }
 

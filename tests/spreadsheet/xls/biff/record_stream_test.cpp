@@ -5,10 +5,10 @@
 // reads shared strings.
 #include "biff_test_support.h"
 
-#include "spreadsheet/xls/biff/record_fields.h"
-#include "spreadsheet/xls/biff/record_ids.h"
-#include "spreadsheet/xls/biff/record_reader.h"
-#include "spreadsheet/xls/biff/record_stream.h"
+#include "spreadsheet/xls/biff/records/record_fields.h"
+#include "spreadsheet/xls/biff/records/record_ids.h"
+#include "spreadsheet/xls/biff/records/record_reader.h"
+#include "spreadsheet/xls/biff/records/record_stream.h"
 
 #include <stdexcept>
 

@@ -4,7 +4,7 @@
 #include "biff_test_support.h"
 #include "sample_workbooks.h"
 
-#include "spreadsheet/xls/biff/save_plan.h"
+#include "spreadsheet/xls/biff/writer/save_plan.h"
 
 #include <gmock/gmock.h>
 

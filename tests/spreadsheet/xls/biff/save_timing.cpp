@@ -4,7 +4,7 @@
 // fastest of many runs. Usage: biff_save_timing [runs] [folder]
 #include "sample_workbooks.h"
 
-#include "spreadsheet/xls/biff/save_plan.h"
+#include "spreadsheet/xls/biff/writer/save_plan.h"
 
 #include <algorithm>
 #include <chrono>

@@ -6,8 +6,9 @@
 #include "biff_test_support.h"
 #include "sample_workbooks.h"
 
-#include "spreadsheet/xls/biff/record_fields.h"
-#include "spreadsheet/xls/biff/record_ids.h"
+#include "spreadsheet/xls/biff/records/record_fields.h"
+#include "spreadsheet/xls/biff/records/record_ids.h"
+#include "spreadsheet/xls/hex_text.h"
 
 #include <gmock/gmock.h>
 
@@ -57,7 +58,7 @@ std::vector<std::string> dump(const std::vector<RecordInfo>& recs) {
         std::size_t n = 1;
         while (i + n < recs.size() && recs[i + n].id == recs[i].id) ++n;
         const auto name = recordNames().find(recs[i].id);
-        std::string line = name == recordNames().end() ? fields::hex16(recs[i].id) : name->second;
+        std::string line = name == recordNames().end() ? spreadsheet::xls::hexText(recs[i].id, 4) : name->second;
         out.push_back(n == 1 ? line : line + " x" + std::to_string(n));
         i += n;
     }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "scratch_folder.h"
-#include "spreadsheet/xls/ole/byte_order.h"
+#include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/ole/layout.h"
 #include "spreadsheet/xls/ole/ole_error.h"
 
@@ -19,6 +19,7 @@
 
 namespace ole_test {
 
+using namespace spreadsheet::xls;
 using namespace spreadsheet::xls::ole;
 
 // Bytes that differ from stream to stream and repeat only after 64 KB; the same

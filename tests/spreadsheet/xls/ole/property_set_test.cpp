@@ -2,6 +2,7 @@
 // value type written and read back in both code pages, the unpadded strings
 // of vectors, the clock conversion at its edges, and damaged streams refused
 // without reading past their end.
+#include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/ole/code_page_text.h"
 #include "spreadsheet/xls/ole/ole_error.h"
 #include "spreadsheet/xls/ole/property_set.h"
@@ -17,8 +18,8 @@
 namespace spreadsheet::xls::ole {
 namespace {
 
-uint16_t le16(const std::vector<uint8_t>& b, std::size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
-uint32_t le32(const std::vector<uint8_t>& b, std::size_t at) { return le16(b, at) | uint32_t{le16(b, at + 2)} << 16; }
+uint16_t le16(const std::vector<uint8_t>& b, std::size_t at) { return spreadsheet::xls::getU16(b, at); }
+uint32_t le32(const std::vector<uint8_t>& b, std::size_t at) { return spreadsheet::xls::getU32(b, at); }
 
 constexpr std::size_t kSection = 48;  // one section, right after the stream header
 

@@ -1,0 +1,40 @@
+// Sheet name checks shared by the save plan and the workbook reader.
+#include "spreadsheet/xls/biff/records/sheet_name_rules.h"
+
+#include "spreadsheet/unicode/utf16.h"
+#include "spreadsheet/xls/biff/records/record_fields.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace spreadsheet::xls::biff {
+namespace {
+
+constexpr std::string_view kForbidden = ":\\/?*[]";
+
+// As the workbook model compares names (Workbook::findSheet).
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+std::optional<std::string> sheetNameProblem(std::string_view name) {
+    const std::size_t length = unicode::utf16Length(name);
+    if (length == 0 || length > limits::kMaxSheetName)
+        return "has " + std::to_string(length) + " characters; a sheet name has 1 to 31";
+    if (const std::size_t at = name.find_first_of(kForbidden); at != std::string_view::npos)
+        return std::string("holds '") + name[at] + "', which no sheet name may hold (: \\ / ? * [ ])";
+    if (name.front() == '\'' || name.back() == '\'') return "begins or ends with an apostrophe";
+    return std::nullopt;
+}
+
+std::optional<std::size_t> earlierSameName(const std::vector<std::string>& names, std::size_t index) {
+    for (std::size_t i = 0; i < index && i < names.size(); ++i)
+        if (sameIgnoringCase(names[i], names[index])) return i;
+    return std::nullopt;
+}
+
+}  // namespace spreadsheet::xls::biff

@@ -1,0 +1,4 @@
+// A lower folder that reaches up: the include check must refuse it.
+#pragma once
+
+#include "high/upper.h"
