@@ -18,8 +18,8 @@
 
 namespace spreadsheet::model {
 
-// The kinds of chart the engine draws, by the numbers clients use for them.
-enum class ChartType { Pie = 5, LineMarkers = 65 };
+// The kinds of chart the engine draws.
+enum class ChartType { Pie, LineMarkers };
 
 // Cells a chart reads: a sheet, by name, and one or more areas of it. Cells
 // that are not next to each other stay separate areas, never the block between.
@@ -45,7 +45,7 @@ struct ChartTitle {
 
 // A chart element's outline, as a cell border describes a line; a new chart
 // outlines its chart area and legend with a thin automatic line.
-inline constexpr BorderLine kDefaultChartLine{kLineStyleContinuous, kBorderWeightThin, kColorAutomatic};
+inline constexpr BorderLine kDefaultChartLine{LineStyle::Continuous, LineWeight::Thin, kColorAutomatic};
 
 struct Legend {
     bool visible = true;

@@ -10,9 +10,12 @@
 namespace spreadsheet::model {
 
 inline constexpr const char* kGeneralFormat = "General";
-inline constexpr int kLineStyleNone = -4142;
-inline constexpr int kLineStyleContinuous = 1;
-inline constexpr int kBorderWeightThin = 2;
+
+// How a border or a chart line is drawn. These are the model's own names: the
+// object model translates the automation interface's numbers at its edge, and
+// each writer and the painter translate these to their own codes.
+enum class LineStyle { None, Continuous, Dash, Dot, DashDot, DashDotDot, SlantDashDot, Double };
+enum class LineWeight { Hairline, Thin, Medium, Thick };
 
 struct Font {
     std::string name = "Arial";
@@ -24,10 +27,10 @@ struct Font {
 };
 
 struct BorderLine {
-    int lineStyle = kLineStyleNone;
-    int weight = kBorderWeightThin;
+    LineStyle lineStyle = LineStyle::None;
+    LineWeight weight = LineWeight::Thin;
     int colorIndex = kColorAutomatic;
-    bool isVisible() const { return lineStyle != kLineStyleNone; }
+    bool isVisible() const { return lineStyle != LineStyle::None; }
     bool operator==(const BorderLine&) const = default;
 };
 

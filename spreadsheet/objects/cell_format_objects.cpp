@@ -4,6 +4,7 @@
 
 #include "automation/automation_error.h"
 #include "spreadsheet/objects/constants.h"
+#include "spreadsheet/objects/line_codes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -130,13 +131,6 @@ const automation::MemberTable<InteriorObject>& InteriorObject::members() {
 
 // ---------------------------------------------------------------- Borders
 
-bool isKnownLineStyle(int style) {
-    static constexpr int kStyles[] = {xl::kLineStyleContinuous, xl::kLineStyleDashDot,   xl::kLineStyleDashDotDot,
-                                      xl::kLineStyleSlantDashDot, xl::kLineStyleDash,    xl::kLineStyleDot,
-                                      xl::kLineStyleDouble,       xl::kLineStyleNone};
-    return std::find(std::begin(kStyles), std::end(kStyles), style) != std::end(kStyles);
-}
-
 // The edge a border index reads back from.
 Edge readEdge(int borderIndex) {
     switch (borderIndex) {
@@ -166,24 +160,26 @@ private:
 const automation::MemberTable<BorderObject>& BorderObject::members() {
     using T = automation::MemberTable<BorderObject>;
     static const T table("Border", {
-        T::property("LineStyle", [](BorderObject& b, const Args&) { return Variant(int32_t(b.line().lineStyle)); },
+        T::property("LineStyle",
+                    [](BorderObject& b, const Args&) { return Variant(int32_t(automationLineStyle(b.line().lineStyle))); },
                     [](BorderObject& b, const Variant& v, const Args&) {
-                        const int style = v.toI4();
-                        if (!isKnownLineStyle(style))
-                            unableToSet("LineStyle", "Border", std::to_string(style) + " is not a line style");
-                        b.change([&](model::BorderLine& l) { l.lineStyle = style; });
+                        const int number = v.toI4();
+                        const std::optional<model::LineStyle> style = lineStyleFromAutomation(number);
+                        if (!style) unableToSet("LineStyle", "Border", std::to_string(number) + " is not a line style");
+                        b.change([&](model::BorderLine& l) { l.lineStyle = *style; });
                     }),
         T::property("ColorIndex", [](BorderObject& b, const Args&) { return Variant(int32_t(b.line().colorIndex)); },
                     [](BorderObject& b, const Variant& v, const Args&) {
                         const int index = colorIndexArgument(v, "Border", false);
                         b.change([&](model::BorderLine& l) { l.colorIndex = index; });
                     }),
-        T::property("Weight", [](BorderObject& b, const Args&) { return Variant(int32_t(b.line().weight)); },
+        T::property("Weight",
+                    [](BorderObject& b, const Args&) { return Variant(int32_t(automationLineWeight(b.line().weight))); },
                     [](BorderObject& b, const Variant& v, const Args&) {
-                        const int weight = v.toI4();
-                        if (weight != 1 && weight != 2 && weight != -4138 && weight != 4)
-                            unableToSet("Weight", "Border", std::to_string(weight) + " is not a border weight");
-                        b.change([&](model::BorderLine& l) { l.weight = weight; });
+                        const int number = v.toI4();
+                        const std::optional<model::LineWeight> weight = lineWeightFromAutomation(number);
+                        if (!weight) unableToSet("Weight", "Border", std::to_string(number) + " is not a border weight");
+                        b.change([&](model::BorderLine& l) { l.weight = *weight; });
                     }),
     });
     return table;

@@ -6,6 +6,7 @@
 #include "spreadsheet/numfmt/number_format.h"
 #include "spreadsheet/objects/chart_focus.h"
 #include "spreadsheet/objects/constants.h"
+#include "spreadsheet/objects/line_codes.h"
 #include "spreadsheet/unicode/utf16.h"
 
 namespace spreadsheet::objects {
@@ -30,8 +31,8 @@ public:
     static auto& lineOf(ChartT& chart, ChartElement element) {
         return element == ChartElement::Legend ? chart.legend.border : chart.chartAreaBorder;
     }
-    int lineStyle() const { return lineOf(m_chart.get(), m_element).lineStyle; }
-    void setLineStyle(int style) const {
+    model::LineStyle lineStyle() const { return lineOf(m_chart.get(), m_element).lineStyle; }
+    void setLineStyle(model::LineStyle style) const {
         m_chart.change([&](model::Chart& c) { lineOf(c, m_element).lineStyle = style; });
     }
 
@@ -42,19 +43,21 @@ private:
 
 // A line style a chart element's outline can take; 0, as clients pass for
 // "no line" on charts, is the same as none.
-int chartLineStyle(const Variant& v) {
-    const int style = v.toI4();
-    if (style == xl::kChartLineNone || style == xl::kLineStyleNone) return model::kLineStyleNone;
-    for (int known : {xl::kLineStyleContinuous, xl::kLineStyleDash, xl::kLineStyleDot, xl::kLineStyleDashDot,
-                      xl::kLineStyleDashDotDot})
-        if (style == known) return style;
-    unableToSet("LineStyle", "Border", std::to_string(style) + " is not a line style a chart element can have");
+model::LineStyle chartLineStyle(const Variant& v) {
+    using model::LineStyle;
+    const int number = v.toI4();
+    if (number == xl::kChartLineNone) return LineStyle::None;
+    const std::optional<LineStyle> style = lineStyleFromAutomation(number);
+    for (LineStyle known : {LineStyle::None, LineStyle::Continuous, LineStyle::Dash, LineStyle::Dot, LineStyle::DashDot,
+                            LineStyle::DashDotDot})
+        if (style == known) return known;
+    unableToSet("LineStyle", "Border", std::to_string(number) + " is not a line style a chart element can have");
 }
 
 const automation::MemberTable<ChartBorderObject>& ChartBorderObject::members() {
     using T = automation::MemberTable<ChartBorderObject>;
     static const T table("Border", {
-        T::property("LineStyle", [](ChartBorderObject& b, const Args&) { return Variant(int32_t(b.lineStyle())); },
+        T::property("LineStyle", [](ChartBorderObject& b, const Args&) { return Variant(int32_t(automationLineStyle(b.lineStyle()))); },
                     [](ChartBorderObject& b, const Variant& v, const Args&) { b.setLineStyle(chartLineStyle(v)); }),
     });
     return table;

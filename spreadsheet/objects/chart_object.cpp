@@ -9,6 +9,7 @@
 #include "spreadsheet/objects/chart_focus.h"
 #include "spreadsheet/objects/chart_location.h"
 #include "spreadsheet/objects/constants.h"
+#include "spreadsheet/objects/line_codes.h"
 #include "spreadsheet/objects/own_object.h"
 #include "spreadsheet/objects/page_setup_object.h"
 #include "spreadsheet/objects/range_entries.h"
@@ -62,11 +63,12 @@ void deleteChart(const ChartHandle& chart) {
 }
 
 void setChartType(const ChartHandle& chart, const Variant& v) {
-    const int type = v.toI4();
-    if (type != xl::kChartTypePie && type != xl::kChartTypeLineMarkers)
+    const int number = v.toI4();
+    const std::optional<model::ChartType> type = chartTypeFromAutomation(number);
+    if (!type)
         unableToSet("ChartType", "Chart",
-                    std::to_string(type) + " is not a chart type this spreadsheet draws (5 pie, 65 line with markers)");
-    chart.change([&](model::Chart& c) { c.type = static_cast<model::ChartType>(type); });
+                    std::to_string(number) + " is not a chart type this spreadsheet draws (5 pie, 65 line with markers)");
+    chart.change([&](model::Chart& c) { c.type = *type; });
 }
 
 // SetSourceData(Source, PlotBy): the chart's series, from a range of its workbook.
@@ -196,7 +198,7 @@ const automation::MemberTable<ChartObject>& ChartObject::members() {
             return Variant(makePageSetup(chartSheet(c.chart(), "PageSetup")));
         }),
         // As a chart.
-        T::property("ChartType", [](ChartObject& c, const Args&) { return Variant(int32_t(c.chart().get().type)); },
+        T::property("ChartType", [](ChartObject& c, const Args&) { return Variant(int32_t(automationChartType(c.chart().get().type))); },
                     [](ChartObject& c, const Variant& v, const Args&) { setChartType(c.chart(), v); }),
         T::method("SetSourceData", [](ChartObject& c, const Args& a, const NamedArgs& n) {
             setSourceData(c.chart(), a, n);

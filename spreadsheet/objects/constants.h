@@ -32,6 +32,11 @@ inline constexpr int kLineStyleDot = -4118;
 inline constexpr int kLineStyleDouble = -4119;
 inline constexpr int kLineStyleNone = -4142;
 
+inline constexpr int kWeightHairline = 1;
+inline constexpr int kWeightThin = 2;
+inline constexpr int kWeightMedium = -4138;
+inline constexpr int kWeightThick = 4;
+
 inline constexpr int kColorIndexAutomatic = -4105;
 inline constexpr int kColorIndexNone = -4142;
 

@@ -8,23 +8,17 @@
 namespace spreadsheet::render {
 namespace {
 
-// Line styles and weights as clients name them.
-constexpr int kStyleDashDot = 4;
-constexpr int kStyleDashDotDot = 5;
-constexpr int kStyleSlantDashDot = 13;
-constexpr int kStyleDash = -4115;
-constexpr int kStyleDot = -4118;
-constexpr int kStyleDouble = -4119;
-constexpr int kWeightHairline = 1;
-constexpr int kWeightMedium = -4138;
-constexpr int kWeightThick = 4;
+using model::LineStyle;
+using model::LineWeight;
 
-int thicknessOf(int weight) {
+int thicknessOf(LineWeight weight) {
     switch (weight) {
-    case kWeightMedium: return 2;
-    case kWeightThick: return 3;
-    default: return 1;
+    case LineWeight::Medium: return 2;
+    case LineWeight::Thick: return 3;
+    case LineWeight::Hairline:
+    case LineWeight::Thin: return 1;
     }
+    return 1;
 }
 
 // A filled run of the line, `offset` pixels along it.
@@ -44,22 +38,23 @@ LineLook lineLook(const model::BorderLine& line) {
     look.thickness = thicknessOf(line.weight);
     const bool heavy = look.thickness > 1;
     switch (line.lineStyle) {
-    case kStyleDash: look.dashes = heavy ? std::vector<int>{9, 3} : std::vector<int>{3, 1}; break;
-    case kStyleDot: look.dashes = {1, 1}; break;
-    case kStyleDashDot: look.dashes = heavy ? std::vector<int>{9, 3, 3, 3} : std::vector<int>{3, 1, 1, 1}; break;
-    case kStyleDashDotDot:
+    case LineStyle::Dash: look.dashes = heavy ? std::vector<int>{9, 3} : std::vector<int>{3, 1}; break;
+    case LineStyle::Dot: look.dashes = {1, 1}; break;
+    case LineStyle::DashDot: look.dashes = heavy ? std::vector<int>{9, 3, 3, 3} : std::vector<int>{3, 1, 1, 1}; break;
+    case LineStyle::DashDotDot:
         look.dashes = heavy ? std::vector<int>{9, 3, 3, 3, 3, 3} : std::vector<int>{3, 1, 1, 1, 1, 1};
         break;
-    case kStyleSlantDashDot:
+    case LineStyle::SlantDashDot:
         look.thickness = 2;
         look.dashes = {9, 1, 3, 1};
         break;
-    case kStyleDouble:
+    case LineStyle::Double:
         look.thickness = 1;
         look.isDouble = true;
         break;
-    default:
-        if (line.weight == kWeightHairline) look.dashes = {1, 1};
+    case LineStyle::None:
+    case LineStyle::Continuous:
+        if (line.weight == LineWeight::Hairline) look.dashes = {1, 1};
         break;
     }
     return look;

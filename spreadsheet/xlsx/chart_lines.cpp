@@ -7,29 +7,25 @@
 namespace spreadsheet::xlsx {
 namespace {
 
-constexpr int kStyleDash = -4115;
-constexpr int kStyleDot = -4118;
-constexpr int kStyleDashDot = 4;
-constexpr int kStyleDashDotDot = 5;
-constexpr int kWeightHairline = 1;
-constexpr int kWeightMedium = -4138;
-constexpr int kWeightThick = 4;
+using model::LineStyle;
+using model::LineWeight;
 
-float widthOf(int weight) {
+float widthOf(LineWeight weight) {
     switch (weight) {
-    case kWeightHairline: return 0.25F;
-    case kWeightMedium: return 1.5F;
-    case kWeightThick: return 2.25F;
-    default: return 0.75F;
+    case LineWeight::Hairline: return 0.25F;
+    case LineWeight::Medium: return 1.5F;
+    case LineWeight::Thick: return 2.25F;
+    case LineWeight::Thin: break;
     }
+    return 0.75F;
 }
 
-uint8_t dashOf(int lineStyle) {
+uint8_t dashOf(LineStyle lineStyle) {
     switch (lineStyle) {
-    case kStyleDash: return LXW_CHART_LINE_DASH_DASH;
-    case kStyleDot: return LXW_CHART_LINE_DASH_ROUND_DOT;
-    case kStyleDashDot: return LXW_CHART_LINE_DASH_DASH_DOT;
-    case kStyleDashDotDot: return LXW_CHART_LINE_DASH_SYSTEM_DASH_DOT_DOT;
+    case LineStyle::Dash: return LXW_CHART_LINE_DASH_DASH;
+    case LineStyle::Dot: return LXW_CHART_LINE_DASH_ROUND_DOT;
+    case LineStyle::DashDot: return LXW_CHART_LINE_DASH_DASH_DOT;
+    case LineStyle::DashDotDot: return LXW_CHART_LINE_DASH_SYSTEM_DASH_DOT_DOT;
     default: return LXW_CHART_LINE_DASH_SOLID;
     }
 }

@@ -25,8 +25,8 @@ std::string styleKey(const model::CellStyle& s) {
     appendNumber(key, s.font.colorIndex);
     appendNumber(key, s.fillColorIndex);
     for (const model::BorderLine& line : s.borders.lines) {
-        appendNumber(key, line.lineStyle);
-        appendNumber(key, line.weight);
+        appendNumber(key, static_cast<int>(line.lineStyle));
+        appendNumber(key, static_cast<int>(line.weight));
         appendNumber(key, line.colorIndex);
     }
     appendNumber(key, static_cast<int>(s.horizontal));

@@ -15,28 +15,21 @@ constexpr double kTwentieths = 20;
 constexpr double kMinFontSize = 1;
 constexpr double kMaxFontSize = 409.55;
 
-// Line styles and weights as the object model names them.
-constexpr int kStyleDash = -4115;
-constexpr int kStyleDot = -4118;
-constexpr int kStyleDouble = -4119;
-constexpr int kStyleDashDot = 4;
-constexpr int kStyleDashDotDot = 5;
-constexpr int kStyleSlantDashDot = 13;
-constexpr int kWeightHairline = 1;
-constexpr int kWeightMedium = -4138;
-constexpr int kWeightThick = 4;
+using model::LineStyle;
+using model::LineWeight;
 
 double twentieths(double points) { return std::round(points * kTwentieths) / kTwentieths; }
 
-bool heavy(int weight) { return weight == kWeightMedium || weight == kWeightThick; }
+bool heavy(LineWeight weight) { return weight == LineWeight::Medium || weight == LineWeight::Thick; }
 
-uint8_t continuousLineOf(int weight) {
+uint8_t continuousLineOf(LineWeight weight) {
     switch (weight) {
-    case kWeightHairline: return LXW_BORDER_HAIR;
-    case kWeightMedium: return LXW_BORDER_MEDIUM;
-    case kWeightThick: return LXW_BORDER_THICK;
-    default: return LXW_BORDER_THIN;
+    case LineWeight::Hairline: return LXW_BORDER_HAIR;
+    case LineWeight::Medium: return LXW_BORDER_MEDIUM;
+    case LineWeight::Thick: return LXW_BORDER_THICK;
+    case LineWeight::Thin: break;
     }
+    return LXW_BORDER_THIN;
 }
 
 }  // namespace
@@ -58,15 +51,16 @@ double storedColumnWidth(double characters) {
 
 uint8_t borderStyleOf(const model::BorderLine& line) {
     switch (line.lineStyle) {
-    case model::kLineStyleNone: return LXW_BORDER_NONE;
-    case kStyleDash: return heavy(line.weight) ? LXW_BORDER_MEDIUM_DASHED : LXW_BORDER_DASHED;
-    case kStyleDot: return LXW_BORDER_DOTTED;
-    case kStyleDouble: return LXW_BORDER_DOUBLE;
-    case kStyleDashDot: return heavy(line.weight) ? LXW_BORDER_MEDIUM_DASH_DOT : LXW_BORDER_DASH_DOT;
-    case kStyleDashDotDot: return heavy(line.weight) ? LXW_BORDER_MEDIUM_DASH_DOT_DOT : LXW_BORDER_DASH_DOT_DOT;
-    case kStyleSlantDashDot: return LXW_BORDER_SLANT_DASH_DOT;
-    default: return continuousLineOf(line.weight);  // continuous, and anything unknown drawn as continuous
+    case LineStyle::None: return LXW_BORDER_NONE;
+    case LineStyle::Dash: return heavy(line.weight) ? LXW_BORDER_MEDIUM_DASHED : LXW_BORDER_DASHED;
+    case LineStyle::Dot: return LXW_BORDER_DOTTED;
+    case LineStyle::Double: return LXW_BORDER_DOUBLE;
+    case LineStyle::DashDot: return heavy(line.weight) ? LXW_BORDER_MEDIUM_DASH_DOT : LXW_BORDER_DASH_DOT;
+    case LineStyle::DashDotDot: return heavy(line.weight) ? LXW_BORDER_MEDIUM_DASH_DOT_DOT : LXW_BORDER_DASH_DOT_DOT;
+    case LineStyle::SlantDashDot: return LXW_BORDER_SLANT_DASH_DOT;
+    case LineStyle::Continuous: break;
     }
+    return continuousLineOf(line.weight);
 }
 
 uint8_t alignmentOf(model::HorizontalAlignment alignment) {

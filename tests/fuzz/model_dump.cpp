@@ -33,7 +33,7 @@ std::string describe(const model::Value& v) {
 }
 
 std::string describe(const model::BorderLine& l) {
-    return std::to_string(l.lineStyle) + "/" + std::to_string(l.weight) + "/" + std::to_string(l.colorIndex);
+    return std::to_string(static_cast<int>(l.lineStyle)) + "/" + std::to_string(static_cast<int>(l.weight)) + "/" + std::to_string(l.colorIndex);
 }
 
 std::string describe(const model::CellStyle& s) {

@@ -206,7 +206,7 @@ std::string describe(const spreadsheet::model::ChartReference& r) {
 std::string describe(const std::optional<spreadsheet::model::ChartReference>& r) { return r ? describe(*r) : "none"; }
 std::string describe(const spreadsheet::model::ChartTitle& t) { return (t.visible ? "shown " : "hidden ") + t.text; }
 std::string describe(const spreadsheet::model::BorderLine& l) {
-    return std::to_string(l.lineStyle) + "/" + std::to_string(l.weight) + "/" + std::to_string(l.colorIndex);
+    return std::to_string(static_cast<int>(l.lineStyle)) + "/" + std::to_string(static_cast<int>(l.weight)) + "/" + std::to_string(l.colorIndex);
 }
 std::string describe(const spreadsheet::model::DataLabels& l) {
     std::string out;

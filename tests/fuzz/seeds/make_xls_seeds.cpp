@@ -63,7 +63,7 @@ void buildCells(model::Workbook& book) {
         s.font.bold = true;
         s.font.size = 14;
         s.fillColorIndex = 15;
-        s.borders[model::Edge::Bottom].lineStyle = model::kLineStyleContinuous;
+        s.borders[model::Edge::Bottom].lineStyle = model::LineStyle::Continuous;
         s.horizontal = model::HorizontalAlignment::Center;
     });
     data.applyStyle(model::CellRange({2, 2}, {5, 3}), [](model::CellStyle& s) { s.numberFormat = "#,##0.00_);[Red](#,##0.00)"; });
@@ -92,7 +92,7 @@ model::Chart pieChart(const std::string& sheet) {
     pie.title = {true, "Unit Contribution Margin"};
     pie.dataLabels.showValue = pie.dataLabels.showPercentage = true;
     pie.dataLabels.legendKey = pie.dataLabels.hasLeaderLines = true;
-    pie.chartAreaBorder.lineStyle = model::kLineStyleNone;
+    pie.chartAreaBorder.lineStyle = model::LineStyle::None;
     return pie;
 }
 
@@ -106,7 +106,7 @@ model::Chart lineChart(const std::string& sheet) {
     line.valueAxis.title = {true, "Amount"};
     line.valueAxis.numberFormat = "#,##0";
     line.hasDataTable = true;
-    line.legend.border.weight = 4;
+    line.legend.border.weight = model::LineWeight::Thick;
     return line;
 }
 

@@ -215,8 +215,8 @@ TEST(Charts, selection_follows_chart_elements_and_returns_to_cells) {
               "Unable to set the LineStyle property of the Border class: 7 is not a line style a chart element can have");
 
     const Chart& pie = xl.book().sheet(0).shapes()[0].chart;
-    EXPECT_EQ(pie.chartAreaBorder.lineStyle, spreadsheet::model::kLineStyleNone);
-    EXPECT_EQ(pie.legend.border.lineStyle, -4115);
+    EXPECT_EQ(pie.chartAreaBorder.lineStyle, spreadsheet::model::LineStyle::None);
+    EXPECT_EQ(pie.legend.border.lineStyle, spreadsheet::model::LineStyle::Dash);
 
     xl.range("C5")->call("Select");
     EXPECT_EQ(xl.selectionType(), "Range");

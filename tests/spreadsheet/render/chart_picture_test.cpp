@@ -14,7 +14,7 @@ namespace {
 // 7.6 and 4.9 labelled in A1:B2 and a pie of them 144 points (three 64-pixel
 // columns) from the sheet's left edge, pictured from column B: the shape's
 // left edge falls on D's left line, x 128.
-QImage pieOverCells(int chartAreaLineStyle) {
+QImage pieOverCells(spreadsheet::model::LineStyle chartAreaLineStyle) {
     SmallBook book;
     book.sheet.setConstant({1, 1}, Value::text("Cost"));
     book.sheet.setConstant({1, 2}, Value::number(7.6));
@@ -37,7 +37,7 @@ const QRect kShape(128, 0, 400, 267);
 }  // namespace
 
 TEST(ChartPicture, a_pie_lies_at_its_shape_clockwise_from_twelve_in_distinct_colours) {
-    const QImage image = pieOverCells(spreadsheet::model::kLineStyleNone);
+    const QImage image = pieOverCells(spreadsheet::model::LineStyle::None);
     const spreadsheet::model::Palette palette;
     const QColor larger = chartFillColor(palette, 0), smaller = chartFillColor(palette, 1);
     EXPECT_GT(countPixels(image, kShape, isAbout(smaller, 4)), 1000);
@@ -57,7 +57,7 @@ TEST(ChartPicture, a_pie_lies_at_its_shape_clockwise_from_twelve_in_distinct_col
     EXPECT_TRUE(pixelNear(image, {kShape.left(), kShape.center().y()}, kWhite, 0));
     EXPECT_TRUE(pixelNear(image, {kShape.left(), kShape.bottom() + 10}, kGrey, 0));
     EXPECT_TRUE(pixelNear(image, {kShape.left() - 64, kShape.center().y()}, kGrey, 0));  // C's line
-    const QImage outlined = pieOverCells(spreadsheet::model::kLineStyleContinuous);
+    const QImage outlined = pieOverCells(spreadsheet::model::LineStyle::Continuous);
     EXPECT_TRUE(pixelNear(outlined, {kShape.left(), kShape.center().y()}, kBlack, 8));
 }
 

@@ -7,6 +7,8 @@ using spreadsheet::model::BorderLine;
 using spreadsheet::model::CellRange;
 using spreadsheet::model::CellStyle;
 using spreadsheet::model::Edge;
+using spreadsheet::model::LineStyle;
+using spreadsheet::model::LineWeight;
 using spreadsheet::model::Value;
 using namespace spreadsheet::render;
 using namespace render_testing;
@@ -29,9 +31,9 @@ TEST(SheetPicture, a_fill_covers_its_cells_and_the_gridline_between_them_and_the
 TEST(SheetPicture, border_lines_take_their_colour_weight_and_pattern) {
     SmallBook book;
     book.sheet.applyStyle(CellRange({2, 2}), [](CellStyle& s) {
-        s.borders[Edge::Top] = BorderLine{1, 2, 11};             // thin continuous, dark blue
-        s.borders[Edge::Left] = BorderLine{1, -4138, -4105};     // medium, automatic
-        s.borders[Edge::Bottom] = BorderLine{-4115, 2, 10};      // thin dashes, green
+        s.borders[Edge::Top] = BorderLine{LineStyle::Continuous, LineWeight::Thin, 11};        // thin continuous, dark blue
+        s.borders[Edge::Left] = BorderLine{LineStyle::Continuous, LineWeight::Medium, -4105};     // medium, automatic
+        s.borders[Edge::Bottom] = BorderLine{LineStyle::Dash, LineWeight::Thin, 10};    // thin dashes, green
     });
     const QImage image = book.picture(CellRange({1, 1}, {3, 3}));
     const QRect b2 = SheetGeometry(book.sheet, CellRange({1, 1}, {3, 3})).cellRect({2, 2});

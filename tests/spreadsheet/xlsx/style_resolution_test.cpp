@@ -67,18 +67,27 @@ TEST(StyleResolution, style_values_are_stored_as_the_97_2003_writer_stores_them)
     EXPECT_EQ(storedColumnWidth(-1), 0);
 
     struct Line {
-        int style, weight;
+        model::LineStyle style;
+        model::LineWeight weight;
         uint8_t code;
     };
-    const Line lines[] = {{-4142, 2, LXW_BORDER_NONE},        {1, 2, LXW_BORDER_THIN},
-                          {1, -4138, LXW_BORDER_MEDIUM},       {1, 4, LXW_BORDER_THICK},
-                          {1, 1, LXW_BORDER_HAIR},             {-4115, 2, LXW_BORDER_DASHED},
-                          {-4115, -4138, LXW_BORDER_MEDIUM_DASHED}, {-4118, 2, LXW_BORDER_DOTTED},
-                          {-4119, 4, LXW_BORDER_DOUBLE},       {4, 2, LXW_BORDER_DASH_DOT},
-                          {5, 4, LXW_BORDER_MEDIUM_DASH_DOT_DOT}, {13, -4138, LXW_BORDER_SLANT_DASH_DOT},
-                          {99, 2, LXW_BORDER_THIN}};
+    using Style = model::LineStyle;
+    using Weight = model::LineWeight;
+    const Line lines[] = {{Style::None, Weight::Thin, LXW_BORDER_NONE},
+                          {Style::Continuous, Weight::Thin, LXW_BORDER_THIN},
+                          {Style::Continuous, Weight::Medium, LXW_BORDER_MEDIUM},
+                          {Style::Continuous, Weight::Thick, LXW_BORDER_THICK},
+                          {Style::Continuous, Weight::Hairline, LXW_BORDER_HAIR},
+                          {Style::Dash, Weight::Thin, LXW_BORDER_DASHED},
+                          {Style::Dash, Weight::Medium, LXW_BORDER_MEDIUM_DASHED},
+                          {Style::Dot, Weight::Thin, LXW_BORDER_DOTTED},
+                          {Style::Double, Weight::Thick, LXW_BORDER_DOUBLE},
+                          {Style::DashDot, Weight::Thin, LXW_BORDER_DASH_DOT},
+                          {Style::DashDotDot, Weight::Thick, LXW_BORDER_MEDIUM_DASH_DOT_DOT},
+                          {Style::SlantDashDot, Weight::Medium, LXW_BORDER_SLANT_DASH_DOT}};
     for (const Line& l : lines)
-        EXPECT_EQ(borderStyleOf({l.style, l.weight, model::kColorAutomatic}), l.code) << l.style << "/" << l.weight;
+        EXPECT_EQ(borderStyleOf({l.style, l.weight, model::kColorAutomatic}), l.code)
+            << static_cast<int>(l.style) << "/" << static_cast<int>(l.weight);
     model::CellStyle unset;
     unset.numberFormat.clear();
     EXPECT_EQ(numberFormatOf(unset), "General");

@@ -5,52 +5,45 @@
 #include "spreadsheet/xls/biff/charts/chart_fields.h"
 
 namespace spreadsheet::xls::biff {
-namespace {
 
-constexpr int kStyleDash = -4115;
-constexpr int kStyleDot = -4118;
-constexpr int kStyleDashDot = 4;
-constexpr int kStyleDashDotDot = 5;
-constexpr int kWeightHairline = 1;
-constexpr int kWeightMedium = -4138;
-constexpr int kWeightThick = 4;
+using model::LineStyle;
+using model::LineWeight;
 
-}  // namespace
-
-uint16_t chartLinePattern(int lineStyle) {
+uint16_t chartLinePattern(LineStyle lineStyle) {
     switch (lineStyle) {
-    case kStyleDash: return linefmt::kDash;
-    case kStyleDot: return linefmt::kDot;
-    case kStyleDashDot: return linefmt::kDashDot;
-    case kStyleDashDotDot: return linefmt::kDashDotDot;
+    case LineStyle::Dash: return linefmt::kDash;
+    case LineStyle::Dot: return linefmt::kDot;
+    case LineStyle::DashDot: return linefmt::kDashDot;
+    case LineStyle::DashDotDot: return linefmt::kDashDotDot;
     default: return linefmt::kSolid;
     }
 }
 
-int16_t chartLineWeight(int weight) {
+int16_t chartLineWeight(LineWeight weight) {
     switch (weight) {
-    case kWeightHairline: return linefmt::kHairline;
-    case kWeightMedium: return linefmt::kMedium;
-    case kWeightThick: return linefmt::kWide;
-    default: return linefmt::kNarrow;
+    case LineWeight::Hairline: return linefmt::kHairline;
+    case LineWeight::Medium: return linefmt::kMedium;
+    case LineWeight::Thick: return linefmt::kWide;
+    case LineWeight::Thin: break;
     }
+    return linefmt::kNarrow;
 }
 
 model::BorderLine lineFromChart(uint16_t pattern, int16_t weight, int colorIndex) {
-    if (pattern == linefmt::kNone) return {model::kLineStyleNone, model::kBorderWeightThin, model::kColorAutomatic};
+    if (pattern == linefmt::kNone) return {LineStyle::None, LineWeight::Thin, model::kColorAutomatic};
     model::BorderLine line;
     switch (pattern) {
-    case linefmt::kDash: line.lineStyle = kStyleDash; break;
-    case linefmt::kDot: line.lineStyle = kStyleDot; break;
-    case linefmt::kDashDot: line.lineStyle = kStyleDashDot; break;
-    case linefmt::kDashDotDot: line.lineStyle = kStyleDashDotDot; break;
-    default: line.lineStyle = model::kLineStyleContinuous; break;
+    case linefmt::kDash: line.lineStyle = LineStyle::Dash; break;
+    case linefmt::kDot: line.lineStyle = LineStyle::Dot; break;
+    case linefmt::kDashDot: line.lineStyle = LineStyle::DashDot; break;
+    case linefmt::kDashDotDot: line.lineStyle = LineStyle::DashDotDot; break;
+    default: line.lineStyle = LineStyle::Continuous; break;
     }
     switch (weight) {
-    case linefmt::kHairline: line.weight = kWeightHairline; break;
-    case linefmt::kMedium: line.weight = kWeightMedium; break;
-    case linefmt::kWide: line.weight = kWeightThick; break;
-    default: line.weight = model::kBorderWeightThin; break;
+    case linefmt::kHairline: line.weight = LineWeight::Hairline; break;
+    case linefmt::kMedium: line.weight = LineWeight::Medium; break;
+    case linefmt::kWide: line.weight = LineWeight::Thick; break;
+    default: line.weight = LineWeight::Thin; break;
     }
     line.colorIndex = colorIndex;
     return line;

@@ -12,17 +12,8 @@
 namespace spreadsheet::xls::biff {
 namespace {
 
-// Line styles and weights as the object model passes them (model::BorderLine
-// holds these numbers); only continuous, none and thin are named in the model.
-constexpr int kStyleDash = -4115;
-constexpr int kStyleDot = -4118;
-constexpr int kStyleDouble = -4119;
-constexpr int kStyleDashDot = 4;
-constexpr int kStyleDashDotDot = 5;
-constexpr int kStyleSlantDashDot = 13;
-constexpr int kWeightHairline = 1;
-constexpr int kWeightMedium = -4138;
-constexpr int kWeightThick = 4;
+using model::LineStyle;
+using model::LineWeight;
 
 constexpr int kWidthSmallPixels = colwidth::kDigitPixels + colwidth::kPaddingPixels;  // below one character
 
@@ -43,7 +34,7 @@ double charactersFromPixels(int pixels) {
                     roundToHundredths(static_cast<double>(pixels - colwidth::kPaddingPixels) / colwidth::kDigitPixels));
 }
 
-bool heavy(int weight) { return weight == kWeightMedium || weight == kWeightThick; }
+bool heavy(LineWeight weight) { return weight == LineWeight::Medium || weight == LineWeight::Thick; }
 
 }  // namespace
 
@@ -103,43 +94,44 @@ int colorIndexFromIcv(uint16_t value, int otherwise) {
 
 uint8_t storedLine(const model::BorderLine& l) {
     switch (l.lineStyle) {
-    case model::kLineStyleNone: return dg::kNone;
-    case kStyleDash: return heavy(l.weight) ? dg::kMediumDashed : dg::kDashed;
-    case kStyleDot: return dg::kDotted;
-    case kStyleDouble: return dg::kDouble;
-    case kStyleDashDot: return heavy(l.weight) ? dg::kMediumDashDot : dg::kDashDot;
-    case kStyleDashDotDot: return heavy(l.weight) ? dg::kMediumDashDotDot : dg::kDashDotDot;
-    case kStyleSlantDashDot: return dg::kSlantDashDot;
-    default: break;  // continuous, and anything unknown drawn as continuous
+    case LineStyle::None: return dg::kNone;
+    case LineStyle::Dash: return heavy(l.weight) ? dg::kMediumDashed : dg::kDashed;
+    case LineStyle::Dot: return dg::kDotted;
+    case LineStyle::Double: return dg::kDouble;
+    case LineStyle::DashDot: return heavy(l.weight) ? dg::kMediumDashDot : dg::kDashDot;
+    case LineStyle::DashDotDot: return heavy(l.weight) ? dg::kMediumDashDotDot : dg::kDashDotDot;
+    case LineStyle::SlantDashDot: return dg::kSlantDashDot;
+    case LineStyle::Continuous: break;  // by its weight
     }
     switch (l.weight) {
-    case kWeightHairline: return dg::kHair;
-    case kWeightMedium: return dg::kMedium;
-    case kWeightThick: return dg::kThick;
-    default: return dg::kThin;
+    case LineWeight::Hairline: return dg::kHair;
+    case LineWeight::Medium: return dg::kMedium;
+    case LineWeight::Thick: return dg::kThick;
+    case LineWeight::Thin: break;
     }
+    return dg::kThin;
 }
 
 model::BorderLine borderFromStored(uint8_t stored, int colorIndex) {
     struct Entry {
-        int style;
-        int weight;
+        LineStyle style;
+        LineWeight weight;
     };
     static constexpr Entry kTable[] = {
-        {model::kLineStyleNone, model::kBorderWeightThin},      // none
-        {model::kLineStyleContinuous, model::kBorderWeightThin},  // thin
-        {model::kLineStyleContinuous, kWeightMedium},             // medium
-        {kStyleDash, model::kBorderWeightThin},                   // dashed
-        {kStyleDot, model::kBorderWeightThin},                    // dotted
-        {model::kLineStyleContinuous, kWeightThick},              // thick
-        {kStyleDouble, kWeightThick},                             // double
-        {model::kLineStyleContinuous, kWeightHairline},           // hair
-        {kStyleDash, kWeightMedium},                              // medium dashed
-        {kStyleDashDot, model::kBorderWeightThin},                // dash-dot
-        {kStyleDashDot, kWeightMedium},                           // medium dash-dot
-        {kStyleDashDotDot, model::kBorderWeightThin},             // dash-dot-dot
-        {kStyleDashDotDot, kWeightMedium},                        // medium dash-dot-dot
-        {kStyleSlantDashDot, kWeightMedium},                      // slanted dash-dot
+        {LineStyle::None, LineWeight::Thin},            // none
+        {LineStyle::Continuous, LineWeight::Thin},      // thin
+        {LineStyle::Continuous, LineWeight::Medium},    // medium
+        {LineStyle::Dash, LineWeight::Thin},            // dashed
+        {LineStyle::Dot, LineWeight::Thin},             // dotted
+        {LineStyle::Continuous, LineWeight::Thick},     // thick
+        {LineStyle::Double, LineWeight::Thick},         // double
+        {LineStyle::Continuous, LineWeight::Hairline},  // hair
+        {LineStyle::Dash, LineWeight::Medium},          // medium dashed
+        {LineStyle::DashDot, LineWeight::Thin},         // dash-dot
+        {LineStyle::DashDot, LineWeight::Medium},       // medium dash-dot
+        {LineStyle::DashDotDot, LineWeight::Thin},      // dash-dot-dot
+        {LineStyle::DashDotDot, LineWeight::Medium},    // medium dash-dot-dot
+        {LineStyle::SlantDashDot, LineWeight::Medium},  // slanted dash-dot
     };
     const Entry e = stored < std::size(kTable) ? kTable[stored] : kTable[dg::kThin];
     return model::BorderLine{e.style, e.weight, colorIndex};

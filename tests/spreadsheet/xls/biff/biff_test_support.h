@@ -58,7 +58,7 @@ inline std::string describe(const model::CellStyle& s) {
     out << s.font.name << ' ' << s.font.size << (s.font.bold ? " bold" : "") << (s.font.italic ? " italic" : "")
         << " colour " << s.font.colorIndex << ", fill " << s.fillColorIndex << ", format \"" << s.numberFormat
         << "\", align " << static_cast<int>(s.horizontal) << ", borders";
-    for (const model::BorderLine& l : s.borders.lines) out << ' ' << l.lineStyle << '/' << l.weight << '/' << l.colorIndex;
+    for (const model::BorderLine& l : s.borders.lines) out << ' ' << static_cast<int>(l.lineStyle) << '/' << static_cast<int>(l.weight) << '/' << l.colorIndex;
     return out.str();
 }
 

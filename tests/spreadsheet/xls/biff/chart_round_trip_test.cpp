@@ -26,7 +26,7 @@ std::vector<std::string> chartDifferences(const model::Chart& e, const model::Ch
     // A hidden title's text is not stored: only whether it shows is compared then.
     const auto title = [](const model::ChartTitle& t) { return t.visible ? "shown " + t.text : std::string("hidden"); };
     const auto line = [](const model::BorderLine& l) {
-        return std::to_string(l.lineStyle) + "/" + std::to_string(l.weight) + "/" + std::to_string(l.colorIndex);
+        return std::to_string(static_cast<int>(l.lineStyle)) + "/" + std::to_string(static_cast<int>(l.weight)) + "/" + std::to_string(l.colorIndex);
     };
     d.check("type", static_cast<int>(e.type), static_cast<int>(a.type), number);
     d.check("series count", static_cast<int>(e.series.size()), static_cast<int>(a.series.size()), number);
@@ -125,8 +125,8 @@ TEST(ChartRoundTrip, data_label_choices_and_borders) {
         pie.dataLabels = labels;
         EXPECT_THAT(chartDifferences(pie, saveAndReadChartSheet(pie)), IsEmpty());
     }
-    pie.chartAreaBorder = {-4115, -4138, 3};  // dashed, medium, palette colour 3
-    pie.legend.border = {model::kLineStyleContinuous, 4, model::kColorAutomatic};
+    pie.chartAreaBorder = {model::LineStyle::Dash, model::LineWeight::Medium, 3};  // dashed, medium, palette colour 3
+    pie.legend.border = {model::LineStyle::Continuous, model::LineWeight::Thick, model::kColorAutomatic};
     EXPECT_THAT(chartDifferences(pie, saveAndReadChartSheet(pie)), IsEmpty());
     pie.legend.visible = false;
     pie.title = {true, "Ünïcode tïtle ✓"};

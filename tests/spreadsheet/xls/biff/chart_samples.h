@@ -75,8 +75,8 @@ inline model::Chart pieChart(const model::Workbook& book, const std::string& sou
     pie.series = seriesOf(book, source, model::PlotBy::Columns);
     pie.title = {true, title};
     pie.dataLabels = {true, true, true, false, false, true, true, false};
-    pie.chartAreaBorder.lineStyle = model::kLineStyleNone;
-    pie.legend.border.lineStyle = model::kLineStyleNone;
+    pie.chartAreaBorder.lineStyle = model::LineStyle::None;
+    pie.legend.border.lineStyle = model::LineStyle::None;
     return pie;
 }
 

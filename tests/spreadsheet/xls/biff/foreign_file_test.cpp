@@ -62,7 +62,7 @@ TEST(ForeignFile, a_libreoffice_workbook_with_formulas_and_styles) {
     const model::CellStyle& head = cellAt(sales, "A1").style;
     EXPECT_EQ(head.font, (model::Font{"Arial", 12, true, false, 3}));
     EXPECT_EQ(head.fillColorIndex, 6);
-    EXPECT_EQ(head.borders[model::Edge::Bottom].lineStyle, model::kLineStyleContinuous);
+    EXPECT_EQ(head.borders[model::Edge::Bottom].lineStyle, model::LineStyle::Continuous);
     EXPECT_EQ(cellAt(sales, "B3").constant, model::Value::number(200.5));
 
     // Filled down: the first row's formula, the others shared with it.

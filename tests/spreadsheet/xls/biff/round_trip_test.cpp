@@ -23,7 +23,7 @@ model::Sheet& newSheet(model::Workbook& book, const std::string& name = "Sheet1"
     return book.addSheet(name, model::SheetKind::Worksheet, book.sheetCount());
 }
 
-model::BorderLine line(int style, int weight, int color) { return {style, weight, color}; }
+model::BorderLine line(model::LineStyle style, model::LineWeight weight, int color) { return {style, weight, color}; }
 
 }  // namespace
 
@@ -156,12 +156,16 @@ TEST(RoundTripStyles, fonts_fills_and_alignment) {
 
 // Every line style with the weights the file tells apart, on every edge, in colour and automatic.
 TEST(RoundTripStyles, every_border_line) {
-    constexpr int kMedium = -4138, kThick = 4, kHair = 1, kThin = model::kBorderWeightThin;
+    using Style = model::LineStyle;
+    using Weight = model::LineWeight;
     const model::BorderLine lines[] = {
-        line(model::kLineStyleContinuous, kHair, 5), line(model::kLineStyleContinuous, kThin, model::kColorAutomatic),
-        line(model::kLineStyleContinuous, kMedium, 10), line(model::kLineStyleContinuous, kThick, 3),
-        line(-4115, kThin, 4), line(-4115, kMedium, 4), line(-4118, kThin, 12), line(-4119, kThick, 1),
-        line(4, kThin, 7), line(4, kMedium, 7), line(5, kThin, 8), line(5, kMedium, 8), line(13, kMedium, 9)};
+        line(Style::Continuous, Weight::Hairline, 5), line(Style::Continuous, Weight::Thin, model::kColorAutomatic),
+        line(Style::Continuous, Weight::Medium, 10),  line(Style::Continuous, Weight::Thick, 3),
+        line(Style::Dash, Weight::Thin, 4),           line(Style::Dash, Weight::Medium, 4),
+        line(Style::Dot, Weight::Thin, 12),           line(Style::Double, Weight::Thick, 1),
+        line(Style::DashDot, Weight::Thin, 7),        line(Style::DashDot, Weight::Medium, 7),
+        line(Style::DashDotDot, Weight::Thin, 8),     line(Style::DashDotDot, Weight::Medium, 8),
+        line(Style::SlantDashDot, Weight::Medium, 9)};
     model::Workbook book;
     model::Sheet& s = newSheet(book);
     int row = 1;

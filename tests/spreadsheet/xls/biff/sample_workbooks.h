@@ -44,7 +44,7 @@ inline void buildEverything(model::Workbook& book) {
         s.font.bold = true;
         s.font.size = 12;
         s.fillColorIndex = 15;
-        s.borders[model::Edge::Bottom].lineStyle = model::kLineStyleContinuous;
+        s.borders[model::Edge::Bottom].lineStyle = model::LineStyle::Continuous;
     });
     styleCells(figures, "B2:C3", [](model::CellStyle& s) { s.numberFormat = "#,##0.00_);[Red](#,##0.00)"; });
     figures.setColumnWidth(1, 12);
@@ -107,7 +107,7 @@ inline void buildBreakeven(model::Workbook& book) {
         style(cell(row, 3), [](model::CellStyle& st) {
             st.font.bold = true;
             st.numberFormat = "#,##0.00_);[Red](#,##0.00)";
-            st.borders[model::Edge::Top] = {model::kLineStyleContinuous, model::kBorderWeightThin, model::kColorAutomatic};
+            st.borders[model::Edge::Top] = {model::LineStyle::Continuous, model::LineWeight::Thin, model::kColorAutomatic};
         });
     }
 
@@ -139,14 +139,14 @@ inline void buildBreakeven(model::Workbook& book) {
                 if (r == 0) st.font = {"Arial", 10, true, false, 2};
                 if (r == 6) st.horizontal = model::HorizontalAlignment::Center;
                 using model::Edge;
-                const model::BorderLine thin{model::kLineStyleContinuous, model::kBorderWeightThin, model::kColorAutomatic};
+                const model::BorderLine thin{model::LineStyle::Continuous, model::LineWeight::Thin, model::kColorAutomatic};
                 if (c == 4) st.borders[Edge::Left] = thin;
                 if (c == 14) st.borders[Edge::Right] = thin;
                 if (r == 0) st.borders[Edge::Top] = thin;
                 if (r == 6 || r == 0) st.borders[Edge::Bottom] = thin;
                 if (r == 3) st.borders[Edge::Top] = thin;
-                if (r == 5) st.borders[Edge::Bottom] = {-4119, 4, model::kColorAutomatic};  // double
-                if (c % 4 == 0) st.borders[Edge::Right] = {model::kLineStyleContinuous, -4138, 13};
+                if (r == 5) st.borders[Edge::Bottom] = {model::LineStyle::Double, model::LineWeight::Thick, model::kColorAutomatic};
+                if (c % 4 == 0) st.borders[Edge::Right] = {model::LineStyle::Continuous, model::LineWeight::Medium, 13};
             });
         }
     s.merge(area("D32:H32"));
