@@ -1,10 +1,9 @@
 // The breakeven sheet written into the embedded spreadsheet and computed by
-// it: the same calls as against the double, no failures, and the results the
-// figures call for; and the whole workbook (sheet, pies, line chart sheet)
-// saved to a file and read back the same.
+// it: the results the figures call for, whatever kind of text they are; and
+// the whole workbook (sheet, pies, line chart sheet) saved to a file and read
+// back the same.
 #include "breakeven_fixture.h"
 
-#include "recording_object.h"
 #include "report/generate_report.h"
 #include "report/save_format.h"
 #include "spreadsheet/formula/evaluator.h"
@@ -14,7 +13,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 using automation::ObjectRef;
@@ -31,13 +29,9 @@ namespace {
 // One instance of the embedded spreadsheet with the breakeven workbook written
 // into it by GenerateReport: the sheet, its charts and its page setup.
 struct Sheet : breakeven_test::Instance {
-    explicit Sheet(const QMap<QString, QString>& texts, std::shared_ptr<testing_support::CallLog> log = nullptr) {
-        write(texts, log);
-    }
+    explicit Sheet(const QMap<QString, QString>& texts) { write(texts); }
 
-    void write(const QMap<QString, QString>& texts, std::shared_ptr<testing_support::CallLog> log = nullptr) {
-        report::GenerateReport(log ? testing_support::recordCalls(app, log, "Application") : app, Fields(texts), messages);
-    }
+    void write(const QMap<QString, QString>& texts) { report::GenerateReport(app, Fields(texts), messages); }
 
     ObjectRef range(const char* address) const { return app->get("Range", {address}).toObject(); }
     Variant value(const char* address) const { return range(address)->get("Value"); }
@@ -61,31 +55,7 @@ struct Sheet : breakeven_test::Instance {
     }
 };
 
-std::vector<std::string> referencePutsAndCalls() {
-    std::ifstream in(QUORVANE_REPORT_TEST_DATA "/breakeven_layout_calls.txt");
-    std::vector<std::string> lines;
-    for (std::string text; std::getline(in, text);)
-        if (!text.empty() && !text.starts_with("#") && !text.starts_with("@ ")) lines.push_back(text);
-    return lines;
-}
-
 }  // namespace
-
-TEST(BreakevenSheet, the_engine_answers_every_call_of_the_report_without_a_failure) {
-    auto log = std::make_shared<testing_support::CallLog>();
-    QMap<QString, QString> placeholders;
-    for (const char* name : {"txtName", "txtSalesPrice", "txtSalesVolume", "txtCommission", "txtDirectMaterial",
-                             "txtShipping", "txtSupplies", "txtOtherVariable", "txtAdministrativeCost", "txtInsurance",
-                             "txtPropertyTax", "txtRent", "txtOtherFixedCost"})
-        placeholders.insert(name, QLatin1Char('<') + QLatin1String(name) + QLatin1Char('>'));
-    Sheet sheet(placeholders, log);
-    EXPECT_TRUE(sheet.messages.texts().isEmpty()) << sheet.messages.texts().join("\n").toStdString();
-    std::vector<std::string> actual;
-    for (const testing_support::CallRecord& record : log->records())
-        if (record.kind != testing_support::CallKind::Get) actual.push_back(record.describe());
-    EXPECT_EQ(actual, referencePutsAndCalls());
-    log->clear();  // it keeps the recorded objects passed as arguments, which keep it
-}
 
 TEST(BreakevenSheet, the_worked_example_gives_its_results) {
     Sheet sheet(kWorkedExample);

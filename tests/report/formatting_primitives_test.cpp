@@ -1,7 +1,8 @@
 // The selection and flag rules of the formatting primitives that the breakeven
 // layout does not exercise: false and Null flags, empty addresses, the border
 // drawing order against the parameter order, caller types passed unchanged,
-// and where a failing call leaves off. The layout's reference log pins the rest.
+// and where a failing call leaves off. The layout's own tests pin the types
+// it passes and the selection each primitive works on.
 #include "automation/automation_error.h"
 #include "failing_object.h"
 #include "recording_object.h"

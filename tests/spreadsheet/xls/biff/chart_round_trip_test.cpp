@@ -4,7 +4,6 @@
 // reported, not read past.
 #include "chart_samples.h"
 #include "chart_test_support.h"
-#include "sample_workbooks.h"
 
 #include "spreadsheet/xls/biff/charts/chart_fields.h"
 
@@ -14,48 +13,6 @@ using namespace biff_test;
 using ::testing::IsEmpty;
 
 namespace {
-
-std::string describe(const model::ChartReference& r) { return r.sheet + "!" + model::formatA1(r.areas); }
-std::string describe(const std::optional<model::ChartReference>& r) { return r ? describe(*r) : "none"; }
-
-// Every difference between two charts, one line each (their ids aside).
-std::vector<std::string> chartDifferences(const model::Chart& e, const model::Chart& a) {
-    Differences d;
-    const auto text = [](const std::string& t) { return t; };
-    const auto number = [](int n) { return std::to_string(n); };
-    // A hidden title's text is not stored: only whether it shows is compared then.
-    const auto title = [](const model::ChartTitle& t) { return t.visible ? "shown " + t.text : std::string("hidden"); };
-    const auto line = [](const model::BorderLine& l) {
-        return std::to_string(static_cast<int>(l.lineStyle)) + "/" + std::to_string(static_cast<int>(l.weight)) + "/" + std::to_string(l.colorIndex);
-    };
-    d.check("type", static_cast<int>(e.type), static_cast<int>(a.type), number);
-    d.check("series count", static_cast<int>(e.series.size()), static_cast<int>(a.series.size()), number);
-    for (std::size_t i = 0; i < std::min(e.series.size(), a.series.size()); ++i) {
-        const std::string s = "series " + std::to_string(i);
-        d.check(s + " name", describe(e.series[i].name), describe(a.series[i].name), text);
-        d.check(s + " values", describe(e.series[i].values), describe(a.series[i].values), text);
-        d.check(s + " categories", describe(e.series[i].categories), describe(a.series[i].categories), text);
-    }
-    d.check("title", title(e.title), title(a.title), text);
-    d.check("legend shown", static_cast<int>(e.legend.visible), static_cast<int>(a.legend.visible), number);
-    if (e.legend.visible) d.check("legend border", e.legend.border, a.legend.border, line);  // stored with the legend
-    d.check("chart area border", e.chartAreaBorder, a.chartAreaBorder, line);
-    const auto labels = [](const model::DataLabels& l) {
-        std::string out;
-        for (const bool flag : {l.autoText, l.legendKey, l.hasLeaderLines, l.showSeriesName, l.showCategoryName,
-                                l.showValue, l.showPercentage, l.showBubbleSize})
-            out += flag ? '1' : '0';
-        return out;
-    };
-    d.check("data labels", e.dataLabels, a.dataLabels, labels);
-    if (e.hasAxes()) {
-        d.check("category axis title", title(e.categoryAxis.title), title(a.categoryAxis.title), text);
-        d.check("value axis title", title(e.valueAxis.title), title(a.valueAxis.title), text);
-        d.check("value axis format", e.valueAxis.numberFormat, a.valueAxis.numberFormat, text);
-    }
-    d.check("data table", static_cast<int>(e.hasDataTable), static_cast<int>(a.hasDataTable), number);
-    return d.lines();
-}
 
 const model::Chart& chartSheetChart(const model::Workbook& book, int index) {
     const model::Chart* chart = book.sheet(index).chart();
@@ -73,33 +30,6 @@ model::Chart saveAndReadChartSheet(const model::Chart& chart) {
 }
 
 }  // namespace
-
-TEST(ChartRoundTrip, the_breakeven_charts_come_back) {
-    model::Workbook book;
-    buildBreakevenCharts(book);
-    model::PageSetup landscape = printedLandscape();  // a chart sheet prints too,
-    landscape.fitToPages = false;  // but fitting to pages is a worksheet's switch (WSBOOL), not a chart sheet's
-    book.sheet(1).setPageSetup(landscape);
-    model::Workbook back;
-    roundTrip(book, back);
-    EXPECT_THAT(differences(book, back), IsEmpty()) << "cells, layout, page setups and the active data sheet";
-    ASSERT_EQ(back.sheetCount(), 2);
-    EXPECT_EQ(back.sheet(1).kind(), model::SheetKind::Chart);
-    EXPECT_THAT(chartDifferences(chartSheetChart(book, 1), chartSheetChart(back, 1)), IsEmpty());
-    const auto& shapes = back.sheet(0).shapes();
-    ASSERT_EQ(shapes.size(), 2u);
-    for (std::size_t i = 0; i < shapes.size(); ++i) {
-        const model::Shape& saved = book.sheet(0).shapes()[i];
-        EXPECT_EQ(shapes[i].name, saved.name);
-        EXPECT_THAT(chartDifferences(saved.chart, shapes[i].chart), IsEmpty()) << saved.name;
-        EXPECT_NEAR(shapes[i].bounds.top, saved.bounds.top, 0.05) << saved.name;
-        EXPECT_NEAR(shapes[i].bounds.left, saved.bounds.left, 0.05) << saved.name;
-        EXPECT_NEAR(shapes[i].bounds.width, saved.bounds.width, 0.1) << saved.name;
-        EXPECT_NEAR(shapes[i].bounds.height, saved.bounds.height, 0.1) << saved.name;
-        EXPECT_NE(shapes[i].chart.id, 0) << "every chart read back has its id";
-    }
-    EXPECT_NE(shapes[0].chart.id, shapes[1].chart.id);
-}
 
 // Separate cells stay separate areas; a block stays one area.
 TEST(ChartRoundTrip, references_keep_their_areas) {

@@ -1,6 +1,7 @@
 // Helpers of the chart tests: a sheet's substream found through its
 // BOUNDSHEET8 record, chart records by name, the chart records shown as a
-// tree (Begin and End nest), and the records of one kind.
+// tree (Begin and End nest), the records of one kind, and every difference
+// between two charts in words.
 #pragma once
 
 #include "biff_test_support.h"
@@ -10,6 +11,7 @@
 #include "spreadsheet/xls/hex_text.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,6 +103,48 @@ inline std::string hexOf(const std::vector<uint8_t>& bytes, std::size_t from = 0
 // The text of a SeriesText record (8-bit characters).
 inline std::string seriesText(const RecordInfo& r) {
     return std::string(r.body.begin() + 4, r.body.end());
+}
+
+inline std::string describe(const model::ChartReference& r) { return r.sheet + "!" + model::formatA1(r.areas); }
+inline std::string describe(const std::optional<model::ChartReference>& r) { return r ? describe(*r) : "none"; }
+
+// Every difference between two charts, one line each (their ids aside).
+inline std::vector<std::string> chartDifferences(const model::Chart& e, const model::Chart& a) {
+    Differences d;
+    const auto text = [](const std::string& t) { return t; };
+    const auto number = [](int n) { return std::to_string(n); };
+    // A hidden title's text is not stored: only whether it shows is compared then.
+    const auto title = [](const model::ChartTitle& t) { return t.visible ? "shown " + t.text : std::string("hidden"); };
+    const auto line = [](const model::BorderLine& l) {
+        return std::to_string(static_cast<int>(l.lineStyle)) + "/" + std::to_string(static_cast<int>(l.weight)) + "/" + std::to_string(l.colorIndex);
+    };
+    d.check("type", static_cast<int>(e.type), static_cast<int>(a.type), number);
+    d.check("series count", static_cast<int>(e.series.size()), static_cast<int>(a.series.size()), number);
+    for (std::size_t i = 0; i < std::min(e.series.size(), a.series.size()); ++i) {
+        const std::string s = "series " + std::to_string(i);
+        d.check(s + " name", describe(e.series[i].name), describe(a.series[i].name), text);
+        d.check(s + " values", describe(e.series[i].values), describe(a.series[i].values), text);
+        d.check(s + " categories", describe(e.series[i].categories), describe(a.series[i].categories), text);
+    }
+    d.check("title", title(e.title), title(a.title), text);
+    d.check("legend shown", static_cast<int>(e.legend.visible), static_cast<int>(a.legend.visible), number);
+    if (e.legend.visible) d.check("legend border", e.legend.border, a.legend.border, line);  // stored with the legend
+    d.check("chart area border", e.chartAreaBorder, a.chartAreaBorder, line);
+    const auto labels = [](const model::DataLabels& l) {
+        std::string out;
+        for (const bool flag : {l.autoText, l.legendKey, l.hasLeaderLines, l.showSeriesName, l.showCategoryName,
+                                l.showValue, l.showPercentage, l.showBubbleSize})
+            out += flag ? '1' : '0';
+        return out;
+    };
+    d.check("data labels", e.dataLabels, a.dataLabels, labels);
+    if (e.hasAxes()) {
+        d.check("category axis title", title(e.categoryAxis.title), title(a.categoryAxis.title), text);
+        d.check("value axis title", title(e.valueAxis.title), title(a.valueAxis.title), text);
+        d.check("value axis format", e.valueAxis.numberFormat, a.valueAxis.numberFormat, text);
+    }
+    d.check("data table", static_cast<int>(e.hasDataTable), static_cast<int>(a.hasDataTable), number);
+    return d.lines();
 }
 
 }  // namespace biff_test

@@ -255,12 +255,6 @@ TEST(RoundTripWorkbook, sheets_in_order_active_sheet_and_palette) {
     expectRoundTrip(book);
 }
 
-TEST(RoundTripWorkbook, the_breakeven_sheet) {
-    model::Workbook book;
-    buildBreakeven(book);
-    expectRoundTrip(book);
-}
-
 TEST(RoundTripWorkbook, everything_at_once) {
     model::Workbook book;
     buildEverything(book);

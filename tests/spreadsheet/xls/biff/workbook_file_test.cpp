@@ -1,8 +1,11 @@
 // Saving to and opening from disk: the file is a compound file holding the
-// Workbook stream and the two property streams; a save that fails leaves the
+// Workbook stream and the two property streams, and the whole breakeven
+// workbook reads back from it unchanged; a save that fails leaves the
 // previous file as it was and says which path and why; opening reports the
 // path with what went wrong.
 #include "biff_test_support.h"
+#include "chart_samples.h"
+#include "chart_test_support.h"
 #include "sample_workbooks.h"
 
 #include "spreadsheet/xls/biff/document_properties.h"
@@ -56,22 +59,53 @@ XlsError loadError(const std::filesystem::path& path) {
 
 }  // namespace
 
-// The workbook stream with the summary and document summary beside it (the
-// file held the workbook stream alone before).
-TEST(WorkbookFile, a_saved_file_is_a_compound_file_with_the_workbook_stream_and_reads_back) {
+// The whole breakeven workbook in one file: the sheet of the size the program
+// makes, the data sheet with its two embedded pies, and the line chart on a
+// sheet of its own printed landscape. The file holds the workbook stream with
+// the summary and document summary beside it (it held the workbook stream
+// alone once), and reads back to the same workbook: cells, styles, sizes,
+// merges, selections, page setups and the active sheet, each chart with its
+// series, titles, labels and borders, and the pies where they were placed
+// within what the cell anchor keeps.
+TEST(WorkbookFile, the_breakeven_workbook_saved_to_a_file_reads_back_whole) {
     ScratchFolder folder;
     const auto path = folder.path() / "breakeven.xls";
     model::Workbook book;
     buildBreakeven(book);
+    buildBreakevenCharts(book);
+    model::PageSetup landscape = printedLandscape();  // a chart sheet prints too,
+    landscape.fitToPages = false;  // but fitting to pages is a worksheet's switch (WSBOOL), not a chart sheet's
+    const int chartSheet = book.findSheet(kChartSheet).value();
+    book.sheet(chartSheet).setPageSetup(landscape);
     save(book, path);
+
     const auto file = spreadsheet::xls::ole::CompoundFileReader::fromFile(path);
     EXPECT_EQ(file.streamNames(), (std::vector<std::string>{"Workbook", "\005SummaryInformation",
                                                             "\005DocumentSummaryInformation"}));
     EXPECT_EQ(file.stream("Workbook"), streamOf(book));
     EXPECT_EQ(file.stream("\005DocumentSummaryInformation"), biff::documentSummaryStream(book));
+
     model::Workbook back;
     biff::loadWorkbook(path, back);
-    EXPECT_THAT(differences(book, back), IsEmpty());
+    EXPECT_THAT(differences(book, back), IsEmpty()) << "cells, layout, page setups and the active data sheet";
+    ASSERT_EQ(back.sheetCount(), 3);
+    ASSERT_EQ(back.sheet(chartSheet).kind(), model::SheetKind::Chart);
+    ASSERT_NE(back.sheet(chartSheet).chart(), nullptr);
+    EXPECT_THAT(chartDifferences(*book.sheet(chartSheet).chart(), *back.sheet(chartSheet).chart()), IsEmpty());
+    const int data = book.findSheet(kDataSheet).value();
+    const auto& shapes = back.sheet(data).shapes();
+    ASSERT_EQ(shapes.size(), 2u);
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const model::Shape& saved = book.sheet(data).shapes()[i];
+        EXPECT_EQ(shapes[i].name, saved.name);
+        EXPECT_THAT(chartDifferences(saved.chart, shapes[i].chart), IsEmpty()) << saved.name;
+        EXPECT_NEAR(shapes[i].bounds.top, saved.bounds.top, 0.05) << saved.name;
+        EXPECT_NEAR(shapes[i].bounds.left, saved.bounds.left, 0.05) << saved.name;
+        EXPECT_NEAR(shapes[i].bounds.width, saved.bounds.width, 0.1) << saved.name;
+        EXPECT_NEAR(shapes[i].bounds.height, saved.bounds.height, 0.1) << saved.name;
+        EXPECT_NE(shapes[i].chart.id, 0) << "every chart read back has its id";
+    }
+    EXPECT_NE(shapes[0].chart.id, shapes[1].chart.id);
 }
 
 // Saved at one time, a workbook gives the same file each time; saved later, only
