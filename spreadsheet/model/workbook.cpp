@@ -1,24 +1,15 @@
 // The workbook's sheets in order, the active sheet, and the revision every change advances.
 #include "spreadsheet/model/workbook.h"
 
-#include <algorithm>
-#include <cctype>
+#include "spreadsheet/model/sheet_names.h"
+
 #include <stdexcept>
 
 namespace spreadsheet::model {
-namespace {
-
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-}  // namespace
 
 std::optional<int> Workbook::findSheet(std::string_view name) const {
     for (int i = 0; i < sheetCount(); ++i)
-        if (sameNameIgnoringCase(m_sheets[i]->name(), name)) return i;
+        if (sameSheetName(m_sheets[i]->name(), name)) return i;
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
-// Checking a sheet name against the spreadsheet's rules and finding a free default name.
+// The model's rules for sheet names in the words a client sees, and a free default name.
 #include "spreadsheet/objects/sheet_names.h"
 
+#include "spreadsheet/model/sheet_names.h"
 #include "spreadsheet/unicode/utf16.h"
 
 namespace spreadsheet::objects {
@@ -8,8 +9,8 @@ namespace spreadsheet::objects {
 std::optional<std::string> sheetNameProblem(const model::Workbook& workbook, int index, const std::string& name) {
     const size_t length = unicode::utf16Length(name);
     if (length == 0) return "A sheet name cannot be empty.";
-    if (length > 31) return "A sheet name can have at most 31 characters: \"" + name + "\" has " + std::to_string(length) + ".";
-    if (name.find_first_of(":\\/?*[]") != std::string::npos)
+    if (length > model::kMaxSheetNameLength) return "A sheet name can have at most 31 characters: \"" + name + "\" has " + std::to_string(length) + ".";
+    if (name.find_first_of(model::kSheetNameForbidden) != std::string::npos)
         return "A sheet name cannot contain any of these characters: : \\ / ? * [ ]";
     if (name.front() == '\'' || name.back() == '\'') return "A sheet name cannot begin or end with an apostrophe.";
     const std::optional<int> existing = workbook.findSheet(name);

@@ -1,39 +1,16 @@
 // Styles keyed by every field, so equal keys mean equal styles.
 #include "spreadsheet/xlsx/format_table.h"
 
+#include "spreadsheet/model/style_key.h"
 #include "spreadsheet/xlsx/library_color.h"
 #include "spreadsheet/xlsx/style_codes.h"
 #include "spreadsheet/xlsx/xml_text.h"
 
-#include <bit>
 #include <new>
 
 namespace spreadsheet::xlsx {
-namespace {
 
-void appendNumber(std::string& key, long long value) {
-    key += std::to_string(value);
-    key += '|';
-}
-
-std::string styleKey(const model::CellStyle& s) {
-    std::string key = s.font.name;
-    key += '\0';
-    appendNumber(key, std::bit_cast<long long>(s.font.size));
-    appendNumber(key, s.font.bold);
-    appendNumber(key, s.font.italic);
-    appendNumber(key, s.font.colorIndex);
-    appendNumber(key, s.fillColorIndex);
-    for (const model::BorderLine& line : s.borders.lines) {
-        appendNumber(key, static_cast<int>(line.lineStyle));
-        appendNumber(key, static_cast<int>(line.weight));
-        appendNumber(key, line.colorIndex);
-    }
-    appendNumber(key, static_cast<int>(s.horizontal));
-    return key + s.numberFormat;
-}
-
-}  // namespace
+using model::styleKey;
 
 lxw_format* FormatTable::formatOf(const model::CellStyle& style) {
     const std::string key = styleKey(style);

@@ -1,7 +1,6 @@
-// The file's rules for sheet names, checked before anything is written, as
-// the 97-2003 writer checks them: 1 to 31 characters, none of : \ / ? * [ ],
-// not beginning or ending with an apostrophe, no two names equal but for
-// case; and, since the name is an XML attribute here, no control character.
+// The rules for sheet names, checked before anything is written: those of
+// every sheet name (model/sheet_names.h), and, since the name is an XML
+// attribute here, no control character and valid UTF-8.
 //
 //   sheetNameProblem("Q1/Q2")  -> "holds '/', which no sheet name may hold (: \\ / ? * [ ])"
 #pragma once

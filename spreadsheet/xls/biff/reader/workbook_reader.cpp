@@ -2,13 +2,13 @@
 // Macro sheets and modules are read past; chart sheets come in with their charts.
 #include "spreadsheet/xls/biff/reader/workbook_reader.h"
 
+#include "spreadsheet/model/sheet_names.h"
 #include "spreadsheet/xls/biff/charts/chart_reader.h"
 #include "spreadsheet/xls/biff/reader/globals_reader.h"
 #include "spreadsheet/xls/biff/reader/model_builder.h"
 #include "spreadsheet/xls/biff/reader/worksheet_reader.h"
 #include "spreadsheet/xls/biff/records/extern_sheet_table.h"
 #include "spreadsheet/xls/biff/records/record_fields.h"
-#include "spreadsheet/xls/biff/records/sheet_name_rules.h"
 #include "spreadsheet/xls/biff/records/xls_error.h"
 
 #include <stdexcept>
@@ -39,11 +39,11 @@ void checkSheetNames(const std::vector<SheetEntry>& entries) {
         if (!entersModel(entries[i])) continue;
         const std::string& name = entries[i].name;
         const std::string sheet = "the BOUNDSHEET8 record of sheet " + std::to_string(i + 1);
-        if (const std::optional<std::string> problem = sheetNameProblem(name))
+        if (const std::optional<std::string> problem = model::sheetNameProblem(name))
             throwDamaged(sheet + " gives the name \"" + name + "\", which " + *problem);
         names.push_back(name);
         positions.push_back(i + 1);
-        if (const std::optional<std::size_t> same = earlierSameName(names, names.size() - 1))
+        if (const std::optional<std::size_t> same = model::earlierSameName(names, names.size() - 1))
             throwDamaged(sheet + " gives the name \"" + name + "\", which sheet " + std::to_string(positions[*same]) +
                          " already has (\"" + names[*same] + "\"; sheet names are compared ignoring case)");
     }

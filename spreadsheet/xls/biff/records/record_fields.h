@@ -17,7 +17,6 @@ inline constexpr std::size_t kMaxRecordBody = 8224;  // longer bodies go on in C
 inline constexpr int kMaxRows = 65536;
 inline constexpr int kMaxColumns = 256;
 inline constexpr std::size_t kMaxCellText = 32767;   // UTF-16 units a cell's text may hold
-inline constexpr std::size_t kMaxSheetName = 31;     // UTF-16 units
 }  // namespace limits
 
 // Unicode strings: a count, a flags byte, then 8-bit characters (each at most

@@ -2,11 +2,11 @@
 // Cached results come from the evaluator; what the file cannot hold is made storable.
 #include "spreadsheet/xls/biff/writer/save_plan.h"
 
+#include "spreadsheet/model/sheet_names.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/charts/chart_fields.h"
 #include "spreadsheet/xls/biff/records/record_fields.h"
-#include "spreadsheet/xls/biff/records/sheet_name_rules.h"
 #include "spreadsheet/xls/biff/records/storable_value.h"
 #include "spreadsheet/xls/biff/records/xls_error.h"
 #include "spreadsheet/xls/tokens/formula_tokens.h"
@@ -27,10 +27,10 @@ void SavePlan::checkStorable(const model::Workbook& workbook) const {
     std::vector<std::string> names;
     for (int i = 0; i < workbook.sheetCount(); ++i) {
         const model::Sheet& sheet = workbook.sheet(i);
-        if (const std::optional<std::string> problem = sheetNameProblem(sheet.name()))
+        if (const std::optional<std::string> problem = model::sheetNameProblem(sheet.name()))
             throw XlsError(XlsErrorKind::Unstorable, "the sheet name \"" + sheet.name() + "\" " + *problem);
         names.push_back(sheet.name());
-        if (const std::optional<std::size_t> same = earlierSameName(names, names.size() - 1))
+        if (const std::optional<std::size_t> same = model::earlierSameName(names, names.size() - 1))
             throw XlsError(XlsErrorKind::Unstorable, "the sheet names \"" + names[*same] + "\" and \"" +
                                                          sheet.name() + "\" differ only in case");
         if (sheet.shapes().size() >= officeart::kShapesPerCluster)

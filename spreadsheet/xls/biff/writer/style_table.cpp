@@ -2,47 +2,15 @@
 // Fonts 0 to 3 are the default font, as readers expect four fonts before font 5.
 #include "spreadsheet/xls/biff/writer/style_table.h"
 
+#include "spreadsheet/model/style_key.h"
 #include "spreadsheet/xls/biff/records/builtin_formats.h"
 #include "spreadsheet/xls/biff/records/record_fields.h"
 #include "spreadsheet/xls/biff/records/value_encodings.h"
 
-#include <bit>
-
 namespace spreadsheet::xls::biff {
-namespace {
 
-// Keys hold every field, so equal keys mean equal values.
-void appendNumber(std::string& key, long long value) {
-    key += std::to_string(value);
-    key += '|';
-}
-
-void appendDouble(std::string& key, double value) { appendNumber(key, std::bit_cast<long long>(value)); }
-
-std::string fontKey(const model::Font& f) {
-    std::string key = f.name;
-    key += '\0';
-    appendDouble(key, f.size);
-    appendNumber(key, f.bold);
-    appendNumber(key, f.italic);
-    appendNumber(key, f.colorIndex);
-    return key;
-}
-
-std::string styleKey(const model::CellStyle& s) {
-    std::string key = fontKey(s.font);
-    appendNumber(key, s.fillColorIndex);
-    for (const model::BorderLine& line : s.borders.lines) {
-        appendNumber(key, static_cast<int>(line.lineStyle));
-        appendNumber(key, static_cast<int>(line.weight));
-        appendNumber(key, line.colorIndex);
-    }
-    appendNumber(key, static_cast<int>(s.horizontal));
-    key += s.numberFormat;
-    return key;
-}
-
-}  // namespace
+using model::fontKey;
+using model::styleKey;
 
 StyleTable::StyleTable() {
     for (int i = 0; i < fontrec::kStandardFonts; ++i) m_fonts.push_back(model::Font{});
