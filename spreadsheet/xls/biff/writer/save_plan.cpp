@@ -2,8 +2,8 @@
 // Cached results come from the evaluator; what the file cannot hold is made storable.
 #include "spreadsheet/xls/biff/writer/save_plan.h"
 
-#include "spreadsheet/model/sheet_names.h"
 #include "spreadsheet/formula/formula.h"
+#include "spreadsheet/model/sheet_names.h"
 #include "spreadsheet/unicode/utf16.h"
 #include "spreadsheet/xls/biff/charts/chart_fields.h"
 #include "spreadsheet/xls/biff/records/record_fields.h"
