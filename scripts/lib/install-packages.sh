@@ -9,7 +9,7 @@
 set -euo pipefail
 
 mode=${1:-run}
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libxlsxwriter-dev libdeflate-dev pkg-config)
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libxlsxwriter-dev libpng-dev)
 case "$mode" in
   run) ;;
   test | fuzz)

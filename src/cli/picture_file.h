@@ -1,8 +1,7 @@
 // The sheet's picture as a file of its own: PNG, or the engine's 24-bit BMP.
-// The PNG's rows go unfiltered into libdeflate at its fastest level: for a
+// The PNG is compressed at zlib's fastest level without row filters: for a
 // sheet (large even areas, few colours) that is as small as the general
-// writer's adaptive filtering, at a fraction of its time (and half of zlib's
-// fastest level). The container, three chunks, is written here.
+// writer's adaptive filtering, at a fraction of its time.
 //
 //   QByteArray bytes = encodePicture(picture, "sheet.png");
 #pragma once
