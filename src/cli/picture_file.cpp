@@ -160,24 +160,10 @@ Part deflateRows(const QImage& rgb, int first, int last, bool endsData) {
     return part;
 }
 
-}  // namespace
-
-// The rows are deflated in two parts at once, the upper half on a thread of
-// its own: the compression is most of the picture's cost, and the program
-// has nothing else to do meanwhile.
-QByteArray encodePng(const QImage& picture) {
-    const QImage rgb = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
-    const int height = rgb.height();
-    const int middle = height >= kRowsForTwoParts ? height / 2 : 0;
-    Part upper;
-    std::thread upperPart;
-    if (middle > 0) upperPart = std::thread([&] { upper = deflateRows(rgb, 0, middle, false); });
-    const Part lower = deflateRows(rgb, middle, height, true);
-    if (upperPart.joinable()) upperPart.join();
-    else upper.ok = true;
-    if (!upper.ok || !lower.ok) throw std::runtime_error("the PNG writer failed");
-
-    const uLong adler = middle > 0 ? ::adler32_combine(upper.adler, lower.adler, z_off_t(lower.length)) : lower.adler;
+// The image data as one zlib stream: the header, the parts' deflate data one
+// after the other, and the Adler-32 of all the rows.
+std::vector<uint8_t> zlibStream(const Part& upper, const Part& lower) {
+    const uLong adler = upper.length > 0 ? ::adler32_combine(upper.adler, lower.adler, z_off_t(lower.length)) : lower.adler;
     std::vector<uint8_t> data;
     data.reserve(kZlibHeader.size() + upper.deflated.size() + lower.deflated.size() + 4);
     data.insert(data.end(), kZlibHeader.begin(), kZlibHeader.end());
@@ -185,12 +171,15 @@ QByteArray encodePng(const QImage& picture) {
     data.insert(data.end(), lower.deflated.begin(), lower.deflated.end());
     data.resize(data.size() + 4);
     putBigEndian(data.data() + data.size() - 4, uint32_t(adler));
+    return data;
+}
 
+QByteArray pngFile(int width, int height, const std::vector<uint8_t>& data) {
     QByteArray out;
     out.reserve(qsizetype(kSignature.size() + kHeaderLength + data.size() + 3 * 12));
     out.append(reinterpret_cast<const char*>(kSignature.data()), qsizetype(kSignature.size()));
     uint8_t header[kHeaderLength];
-    putBigEndian(header, uint32_t(rgb.width()));
+    putBigEndian(header, uint32_t(width));
     putBigEndian(header + 4, uint32_t(height));
     header[8] = kBitDepth;
     header[9] = kColourTypeRgb;
@@ -202,6 +191,43 @@ QByteArray encodePng(const QImage& picture) {
         appendChunk(out, "IDAT", data.data() + at, std::min(kMaxChunkLength, data.size() - at));
     appendChunk(out, "IEND", nullptr, 0);
     return out;
+}
+
+// Waits for a thread however the scope is left.
+struct JoinedAtExit {
+    std::thread& thread;
+    ~JoinedAtExit() {
+        if (thread.joinable()) thread.join();
+    }
+};
+
+}  // namespace
+
+// The rows are deflated in two parts at once, the upper half on a thread of
+// its own: the compression is most of the picture's cost, and the program
+// has nothing else to do meanwhile.
+QByteArray encodePng(const QImage& picture) {
+    const QImage rgb = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    const int height = rgb.height();
+    const int middle = height >= kRowsForTwoParts ? height / 2 : 0;
+    Part upper;
+    upper.ok = middle == 0;
+    Part lower;
+    {
+        std::thread upperPart;
+        const JoinedAtExit joined{upperPart};
+        if (middle > 0)
+            upperPart = std::thread([&] {
+                try {
+                    upper = deflateRows(rgb, 0, middle, false);
+                } catch (...) {
+                    upper.ok = false;  // reported below, as the thread cannot throw
+                }
+            });
+        lower = deflateRows(rgb, middle, height, true);
+    }
+    if (!upper.ok || !lower.ok) throw std::runtime_error("the PNG writer failed");
+    return pngFile(rgb.width(), height, zlibStream(upper, lower));
 }
 
 QByteArray encodePicture(const QImage& picture, const QString& fileName) {
