@@ -29,8 +29,11 @@ JSON
 # The command everyone runs loads no GUI library; the desktop program beside it does the windows.
 ldd "$quorvane" | grep -q 'libQt6\(Gui\|Widgets\)' && fail "the command-line program loads a GUI library"
 [[ -x "$(dirname "$quorvane")/quorvane-desktop" ]] || fail "no desktop program beside $quorvane"
+# Pictures are the picture program's, which loads the GUI library but not the window library.
+[[ -x "$(dirname "$quorvane")/quorvane-picture" ]] || fail "no picture program beside $quorvane"
+ldd "$(dirname "$quorvane")/quorvane-picture" | grep -q 'libQt6Widgets' && fail "the picture program loads the window library"
 # Neither loads the .xlsx writer's libraries before an .xlsx is saved: the writer is the module beside them.
-for program in "$quorvane" "$(dirname "$quorvane")/quorvane-desktop"; do
+for program in "$quorvane" "$(dirname "$quorvane")"/quorvane-{desktop,picture}; do
   ldd "$program" | grep -q 'libxlsxwriter\|libcrypto' && fail "$(basename "$program") loads the .xlsx writer's libraries at start"
 done
 
