@@ -42,8 +42,8 @@ constexpr std::array<uint8_t, 2> kZlibHeader{0x78, 0x01};
 constexpr int kRawDeflateWindowBits = -15;  // negative: deflate data without zlib's header and check
 constexpr int kMemoryLevel = 8;             // zlib's default
 
-// Below this many rows a picture is deflated in one part.
-constexpr int kRowsForTwoParts = 64;
+// Below this many rows a picture is deflated in one piece.
+constexpr int kRowsForTwoHalves = 64;
 
 void putBigEndian(uint8_t* at, uint32_t value) {
     for (int i = 0; i < 4; ++i) at[i] = uint8_t(value >> (24 - 8 * i));
@@ -108,10 +108,10 @@ void rgbRow(const uint32_t* pixels, int width, uint8_t* out) {
 }
 
 // Rows [first, last) deflated on their own at zlib's fastest level. The last
-// part ends the deflate data; an earlier one stops at a byte boundary with
-// the data still open (a sync flush), so that the next part follows on. A
-// part never refers back into the one before, which deflate allows.
-struct Part {
+// run ends the deflate data; an earlier one stops at a byte boundary with
+// the data still open (a sync flush), so that the next run follows on. A
+// run never refers back into the one before, which deflate allows.
+struct DeflatedRows {
     std::vector<uint8_t> deflated;
     uLong adler = ::adler32(0, nullptr, 0);
     size_t length = 0;  // the bytes before compression
@@ -134,35 +134,35 @@ bool runDeflate(z_stream& stream, std::vector<uint8_t>& out, int flush) {
     }
 }
 
-Part deflateRows(const QImage& rgb, int first, int last, bool endsData) {
-    Part part;
+DeflatedRows deflateRows(const QImage& rgb, int first, int last, bool endsData) {
+    DeflatedRows run;
     z_stream stream{};
     if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, kRawDeflateWindowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) != Z_OK)
-        return part;
+        return run;
     const size_t rowLength = 1 + 3 * size_t(rgb.width());
-    part.length = rowLength * size_t(last - first);
-    part.deflated.resize(std::max<size_t>(part.length / 16, 4096));  // a sheet deflates to about a twentieth
+    run.length = rowLength * size_t(last - first);
+    run.deflated.resize(std::max<size_t>(run.length / 16, 4096));  // a sheet deflates to about a twentieth
     std::vector<uint8_t> row(rowLength);
     row[0] = kRowFilterNone;
-    stream.next_out = part.deflated.data();
-    stream.avail_out = uInt(part.deflated.size());
+    stream.next_out = run.deflated.data();
+    stream.avail_out = uInt(run.deflated.size());
     bool ok = true;
     for (int y = first; y < last && ok; ++y) {
         rgbRow(reinterpret_cast<const uint32_t*>(rgb.constScanLine(y)), rgb.width(), row.data() + 1);
-        part.adler = ::adler32(part.adler, row.data(), uInt(rowLength));
+        run.adler = ::adler32(run.adler, row.data(), uInt(rowLength));
         stream.next_in = row.data();
         stream.avail_in = uInt(rowLength);
-        ok = runDeflate(stream, part.deflated, y + 1 < last ? Z_NO_FLUSH : endsData ? Z_FINISH : Z_SYNC_FLUSH);
+        ok = runDeflate(stream, run.deflated, y + 1 < last ? Z_NO_FLUSH : endsData ? Z_FINISH : Z_SYNC_FLUSH);
     }
-    part.deflated.resize(part.deflated.size() - stream.avail_out);
+    run.deflated.resize(run.deflated.size() - stream.avail_out);
     deflateEnd(&stream);
-    part.ok = ok;
-    return part;
+    run.ok = ok;
+    return run;
 }
 
-// The image data as one zlib stream: the header, the parts' deflate data one
+// The image data as one zlib stream: the header, the halves' deflate data one
 // after the other, and the Adler-32 of all the rows.
-std::vector<uint8_t> zlibStream(const Part& upper, const Part& lower) {
+std::vector<uint8_t> zlibStream(const DeflatedRows& upper, const DeflatedRows& lower) {
     const uLong adler = upper.length > 0 ? ::adler32_combine(upper.adler, lower.adler, z_off_t(lower.length)) : lower.adler;
     std::vector<uint8_t> data;
     data.reserve(kZlibHeader.size() + upper.deflated.size() + lower.deflated.size() + 4);
@@ -203,21 +203,21 @@ struct JoinedAtExit {
 
 }  // namespace
 
-// The rows are deflated in two parts at once, the upper half on a thread of
+// The rows are deflated in two halves at once, the upper one on a thread of
 // its own: the compression is most of the picture's cost, and the program
 // has nothing else to do meanwhile.
 QByteArray encodePng(const QImage& picture) {
     const QImage rgb = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
     const int height = rgb.height();
-    const int middle = height >= kRowsForTwoParts ? height / 2 : 0;
-    Part upper;
+    const int middle = height >= kRowsForTwoHalves ? height / 2 : 0;
+    DeflatedRows upper;
     upper.ok = middle == 0;
-    Part lower;
+    DeflatedRows lower;
     {
-        std::thread upperPart;
-        const JoinedAtExit joined{upperPart};
+        std::thread upperHalf;
+        const JoinedAtExit joined{upperHalf};
         if (middle > 0)
-            upperPart = std::thread([&] {
+            upperHalf = std::thread([&] {
                 try {
                     upper = deflateRows(rgb, 0, middle, false);
                 } catch (...) {

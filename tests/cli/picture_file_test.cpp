@@ -27,7 +27,7 @@ QImage sheetLike(int width, int height) {
 
 TEST(PictureFile, the_png_decodes_to_every_pixel_at_any_size) {
     for (const QSize size : {QSize(1, 1), QSize(3, 2), QSize(17, 64), QSize(1, 65), QSize(1162, 871)}) {
-        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));  // one part below 64 rows, two from there
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));  // one piece below 64 rows, two halves from there
         const QImage picture = sheetLike(size.width(), size.height());
         const QByteArray png = cli::encodePicture(picture, QStringLiteral("sheet.PNG"));
         EXPECT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
