@@ -3,11 +3,15 @@
 // and its charts, saving the temporary workbook, opening it again in a second
 // instance, the snapshot bitmap, and the window swap. Both windows are real
 // (offscreen); the settings store and the message boxes are stand-ins.
-// Setting up the windows and going back afterwards are not timed.
+// Setting up the windows and going back afterwards are not timed. The
+// temporary workbook goes where the program puts it, the TEMP folder (here
+// one of the benchmark's own), so that it is a hand-over file as in the
+// program and the save does not wait for the disk.
 #include "automation/registry.h"
 #include "input/form1.h"
 #include "preview/form2.h"
 #include "report/generate_report0.h"
+#include "report/temporary_workbook.h"
 #include "shell/message_service.h"
 #include "shell/picture_memory.h"
 #include "shell/save_file_dialog.h"
@@ -15,6 +19,7 @@
 #include "spreadsheet/objects/class_registration.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMap>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -44,14 +49,13 @@ private:
 
 // Both windows and the driver, joined as the program joins them.
 struct Program {
-    QTemporaryDir temp;
     automation::Registry registry;
     Silent messages;
     NoDialog dialog;
     MemoryStore settings;
     input::Form1 form1{{settings, messages, registry, QString(), [] {}, {}}};
     preview::Form2 form2{{messages, dialog, registry, QString(), [this] { form1.showWindow(); }, [] {}}};
-    report::GenerationDriver driver{{registry, messages, form1, form2, temp.path(), {}}};
+    report::GenerationDriver driver{{registry, messages, form1, form2, report::temporaryFolder(), {}}};
 
     Program() {
         spreadsheet::objects::registerApplicationClass(registry);
@@ -85,6 +89,8 @@ int main(int argc, char** argv) {
     shell::keepPictureMemory();  // as the program does at start-up
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QTemporaryDir temp;
+    qputenv("TEMP", QFile::encodeName(temp.path()));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

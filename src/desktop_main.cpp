@@ -1,6 +1,7 @@
-// Quorvane's desktop program: the windows, and commands that take the sheet's
-// picture (the command-line program hands both over to it). With a command
-// the command line runs without any window. Otherwise the input window loads
+// Quorvane's desktop program: the windows (the command-line program hands
+// them over to it; a command asking for the sheet's picture goes to the
+// picture program instead). With a command the command line runs without any
+// window. Otherwise the input window loads
 // (skin, title, fields from the settings store, the spreadsheet check) and
 // is shown; its start button runs the generation, which hands over to the
 // preview window. Closing either window ends the program.

@@ -9,7 +9,7 @@
 set -euo pipefail
 
 mode=${1:-run}
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libxlsxwriter-dev libpng-dev)
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libxlsxwriter-dev zlib1g-dev)
 case "$mode" in
   run) ;;
   test | fuzz)

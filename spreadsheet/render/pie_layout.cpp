@@ -49,12 +49,23 @@ struct Shift {
 };
 
 // Every place a label may move to, nearest first; a step along the rim counts the arc it covers.
+// Each place's distance is worked out once, not at every comparison of the sort.
 std::vector<Shift> shiftsNearestFirst(double labelDistance, double farthestOutward) {
-    std::vector<Shift> shifts;
+    struct Keyed {
+        double cost;
+        Shift shift;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(farthestOutward / kOutwardStep + 1) * (2 * kAngleSteps + 1));
     for (double outward = 0; outward <= farthestOutward; outward += kOutwardStep)
-        for (int k = -kAngleSteps; k <= kAngleSteps; ++k) shifts.push_back({k * kAngleStep, outward});
-    const auto cost = [&](const Shift& s) { return std::abs(radians(s.degrees)) * labelDistance + s.outward; };
-    std::stable_sort(shifts.begin(), shifts.end(), [&](const Shift& a, const Shift& b) { return cost(a) < cost(b); });
+        for (int k = -kAngleSteps; k <= kAngleSteps; ++k) {
+            const Shift s{k * kAngleStep, outward};
+            keyed.push_back({std::abs(radians(s.degrees)) * labelDistance + s.outward, s});
+        }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.cost < b.cost; });
+    std::vector<Shift> shifts;
+    shifts.reserve(keyed.size());
+    for (const Keyed& k : keyed) shifts.push_back(k.shift);
     return shifts;
 }
 

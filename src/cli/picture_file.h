@@ -1,7 +1,9 @@
 // The sheet's picture as a file of its own: PNG, or the engine's 24-bit BMP.
 // The PNG is compressed at zlib's fastest level without row filters: for a
 // sheet (large even areas, few colours) that is as small as the general
-// writer's adaptive filtering, at a fraction of its time.
+// writer's adaptive filtering, at a fraction of its time. The two halves of
+// the picture are compressed at once, one on a second thread, into one
+// stream; the container, three chunks, is written here.
 //
 //   QByteArray bytes = encodePicture(picture, "sheet.png");
 #pragma once

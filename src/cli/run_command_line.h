@@ -15,9 +15,10 @@ namespace cli {
 
 class CommandPreview;
 
-// What only the desktop program brings to a command: the sheet's picture,
-// which needs fonts and a paint device. The command-line program has none of
-// it and hands a request for a picture to the desktop program.
+// What only the picture and desktop programs bring to a command: the
+// sheet's picture, which needs fonts and a paint device. The command-line
+// program has none of it and hands a request for a picture to the picture
+// program.
 struct PictureCapability {
     std::function<void(automation::Registry&)> registerSpreadsheet;  // with pictures of ranges
     std::function<int(int argc, char* argv[], const std::function<int()>& run)> withPaintDevice;

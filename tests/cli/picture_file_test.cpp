@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -25,8 +26,8 @@ QImage sheetLike(int width, int height) {
 }  // namespace
 
 TEST(PictureFile, the_png_decodes_to_every_pixel_at_any_size) {
-    for (const QSize size : {QSize(1, 1), QSize(3, 2), QSize(1162, 871)}) {
-        SCOPED_TRACE(size.width());
+    for (const QSize size : {QSize(1, 1), QSize(3, 2), QSize(17, 64), QSize(1, 65), QSize(1162, 871)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));  // one piece below 64 rows, two halves from there
         const QImage picture = sheetLike(size.width(), size.height());
         const QByteArray png = cli::encodePicture(picture, QStringLiteral("sheet.PNG"));
         EXPECT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));

@@ -29,6 +29,13 @@ JSON
 # The command everyone runs loads no GUI library; the desktop program beside it does the windows.
 ldd "$quorvane" | grep -q 'libQt6\(Gui\|Widgets\)' && fail "the command-line program loads a GUI library"
 [[ -x "$(dirname "$quorvane")/quorvane-desktop" ]] || fail "no desktop program beside $quorvane"
+# Pictures are the picture program's, which loads the GUI library but not the window library.
+[[ -x "$(dirname "$quorvane")/quorvane-picture" ]] || fail "no picture program beside $quorvane"
+ldd "$(dirname "$quorvane")/quorvane-picture" | grep -q 'libQt6Widgets' && fail "the picture program loads the window library"
+# Neither loads the .xlsx writer's libraries before an .xlsx is saved: the writer is the module beside them.
+for program in "$quorvane" "$(dirname "$quorvane")"/quorvane-{desktop,picture}; do
+  ldd "$program" | grep -q 'libxlsxwriter\|libcrypto' && fail "$(basename "$program") loads the .xlsx writer's libraries at start"
+done
 
 expect 0 version "$quorvane" --version
 grep -qE '^quorvane [0-9]+\.[0-9]+\.[0-9]+$' "$work/stdout" || fail "version: $(cat "$work/stdout")"
@@ -38,6 +45,10 @@ expect 0 generate "$quorvane" generate --figures "$work/acme.json" --output "$wo
 [[ $(head -c 8 "$work/out/acme.xls" | od -An -tx1 | tr -d ' \n') == d0cf11e0a1b11ae1 ]] || fail "generate: no compound file"
 [[ $(head -c 8 "$work/out/acme.png" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || fail "generate: no PNG"
 [[ -z $(ls -A "$TEMP") ]] || fail "generate left in TEMP: $(ls -A "$TEMP")"
+
+expect 0 "generate an .xlsx" "$quorvane" generate --figures "$work/acme.json" --output "$work/out/acme.xlsx"
+[[ -s $work/err ]] && fail "generate an .xlsx printed: $(cat "$work/err")"
+[[ $(head -c 4 "$work/out/acme.xlsx" | od -An -tx1 | tr -d ' \n') == 504b0304 ]] || fail "generate an .xlsx: no zip package"
 
 expect 2 "a typo in a key" "$quorvane" generate --figures "$work/acme.json" --set "Sales price=3" --output "$work/out/typo.xls"
 saying "a typo in a key" 'unknown key "Sales price" (did you mean "Sales Price"?)'
