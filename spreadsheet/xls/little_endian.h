@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace spreadsheet::xls {
 
@@ -41,6 +42,15 @@ template <std::unsigned_integral T>
 constexpr T getLittleEndian(std::span<const uint8_t> bytes, std::size_t offset) {
     return fromLittleEndian<T>(bytes.subspan(offset).template first<sizeof(T)>());
 }
+
+// Appends the value's bytes to a growing buffer (a record, a formula's tokens).
+template <std::unsigned_integral T>
+void appendLittleEndian(std::vector<uint8_t>& out, T value) {
+    const auto packed = littleEndianBytes(value);
+    out.insert(out.end(), packed.begin(), packed.end());
+}
+// An IEEE 754 double, least significant byte first.
+inline void appendF64(std::vector<uint8_t>& out, double value) { appendLittleEndian(out, std::bit_cast<uint64_t>(value)); }
 
 inline void putU16(std::span<uint8_t> bytes, std::size_t offset, uint16_t value) { putLittleEndian(bytes, offset, value); }
 inline void putU32(std::span<uint8_t> bytes, std::size_t offset, uint32_t value) { putLittleEndian(bytes, offset, value); }

@@ -5,8 +5,6 @@
 #include "spreadsheet/xls/little_endian.h"
 #include "spreadsheet/xls/tokens/formula_tokens.h"
 
-#include <array>
-#include <bit>
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
@@ -16,9 +14,9 @@ namespace spreadsheet::xls::tokens {
 class TokenWriter {
 public:
     void u8(uint8_t value) { m_bytes.push_back(value); }
-    void u16(uint16_t value) { append(littleEndianBytes(value)); }
+    void u16(uint16_t value) { appendLittleEndian(m_bytes, value); }
     // An IEEE 754 double, least significant byte first.
-    void f64(double value) { append(littleEndianBytes(std::bit_cast<uint64_t>(value))); }
+    void f64(double value) { appendF64(m_bytes, value); }
     // Overwrites a 16-bit field at a position already written.
     void patchU16(size_t at, uint16_t value) {
         if (at + 2 > m_bytes.size()) throw std::out_of_range("a token patch past the bytes written");
@@ -29,9 +27,6 @@ public:
     std::vector<uint8_t> take() { return std::move(m_bytes); }
 
 private:
-    template <std::size_t N>
-    void append(const std::array<uint8_t, N>& bytes) { m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end()); }
-
     std::vector<uint8_t> m_bytes;
 };
 

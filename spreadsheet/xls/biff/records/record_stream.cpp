@@ -8,7 +8,6 @@
 #include "spreadsheet/xls/little_endian.h"
 
 #include <algorithm>
-#include <bit>
 #include <stdexcept>
 #include <string>
 
@@ -42,17 +41,17 @@ void RecordStream::u8(uint8_t value) {
 
 void RecordStream::u16(uint16_t value) {
     ensureRoom(2);
-    putAll(littleEndianBytes(value));
+    appendLittleEndian(m_bytes, value);
 }
 
 void RecordStream::u32(uint32_t value) {
     ensureRoom(4);
-    putAll(littleEndianBytes(value));
+    appendLittleEndian(m_bytes, value);
 }
 
 void RecordStream::f64(double value) {
     ensureRoom(8);
-    putAll(littleEndianBytes(std::bit_cast<uint64_t>(value)));
+    appendF64(m_bytes, value);
 }
 
 void RecordStream::zeros(std::size_t count) {
@@ -91,7 +90,7 @@ StringPlacement RecordStream::string(std::u16string_view text) {
     // The header never ends a record on its own: its first character comes along.
     ensureRoom(str::kHeaderSize + (text.empty() ? 0 : unitSize(wide)));
     const StringPlacement placement{m_bytes.size(), m_bytes.size() - m_headerAt};
-    putAll(littleEndianBytes(static_cast<uint16_t>(text.size())));
+    appendLittleEndian(m_bytes, static_cast<uint16_t>(text.size()));
     put(wide ? str::kHighByte : 0);
     characters(text, wide);
     return placement;
@@ -138,8 +137,8 @@ void RecordStream::startContinue() {
 // The header of a record (or CONTINUE record) whose size is not known yet.
 void RecordStream::openHeader(uint16_t id) {
     m_headerAt = m_bytes.size();
-    putAll(littleEndianBytes(id));
-    putAll(littleEndianBytes(uint16_t{0}));
+    appendLittleEndian(m_bytes, id);
+    appendLittleEndian(m_bytes, uint16_t{0});
 }
 
 // Writes the size of the record (or CONTINUE record) now ending.
@@ -160,7 +159,7 @@ void RecordStream::characters(std::u16string_view text, bool wide) {
         }
         const std::size_t end = std::min(text.size(), i + room() / unit);
         for (; i < end; ++i) {
-            if (wide) putAll(littleEndianBytes(static_cast<uint16_t>(text[i])));
+            if (wide) appendLittleEndian(m_bytes, static_cast<uint16_t>(text[i]));
             else put(static_cast<uint8_t>(text[i]));
         }
     }

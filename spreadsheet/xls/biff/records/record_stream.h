@@ -11,7 +11,6 @@
 //   out.end();
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -71,8 +70,6 @@ private:
     void closeCurrent();
     void openHeader(uint16_t id);
     void put(uint8_t value) { m_bytes.push_back(value); }
-    template <std::size_t N>
-    void putAll(const std::array<uint8_t, N>& bytes) { m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end()); }
     void characters(std::u16string_view text, bool wide);
 
     static constexpr std::size_t kNoRecord = static_cast<std::size_t>(-1);
